@@ -1,0 +1,200 @@
+#include "runtime/form.h"
+
+#include "runtime/registry.h"
+#include "runtime/widgets.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <string>
+
+namespace rt {
+
+namespace {
+
+bool isFocusable(const Control& control) {
+    return control.kind() == Kind::Button || control.kind() == Kind::PictureBox;
+}
+
+bool isInFrontGroup(const ControlDesign& design) {
+    return design.kind == Kind::Button || design.kind == Kind::PictureBox;
+}
+
+[[noreturn]] void missing(std::string_view screen, std::string_view what, std::string_view name) {
+    qFatal("%s has no %s named %s", std::string(screen).c_str(), std::string(what).c_str(),
+           std::string(name).c_str());
+}
+
+} // namespace
+
+Form::Form(Registry& registry, const ScreenDesign& design)
+    : registry_(registry)
+    , design_(design)
+    , window_(new FormWindow(design)) {
+    buildControls();
+    stackControls();
+    orderTabStops();
+    window_->onKeyUp = [this](int keyCode, int shift) {
+        deliver([&] { Form_KeyUp(keyCode, shift); });
+    };
+    window_->onClosedByPlayer = [this] { registry_.close(name()); };
+}
+
+Form::~Form() {
+    delete window_;
+}
+
+Control* Form::find(std::string_view name, int index) const {
+    for (const auto& control : controls_) {
+        if (control->name() == name && control->index() == index)
+            return control.get();
+    }
+    return nullptr;
+}
+
+Control& Form::control(std::string_view name) {
+    Control* found = find(name, -1);
+    if (!found)
+        missing(this->name(), "control", name);
+    return *found;
+}
+
+Control& Form::control(std::string_view name, int index) {
+    Control* found = find(name, index);
+    if (!found)
+        missing(this->name(), "control", std::string(name) + "(" + std::to_string(index) + ")");
+    return *found;
+}
+
+QWidget* Form::window() const {
+    return window_;
+}
+
+bool Form::isVisible() const {
+    return window_->isVisible();
+}
+
+void Form::buildControls() {
+    for (const ControlDesign& design : design_.controls) {
+        auto control = std::make_unique<Control>(design);
+        if (design.kind == Kind::Timer) {
+            control->attach(new QTimer(window_));
+        } else if (design.kind == Kind::Button) {
+            control->attach(new QPushButton(window_));
+        } else {
+            control->attach(new ControlView(*control, window_));
+        }
+        if (control->widget())
+            window_->watchKeysOf(control->widget());
+        controls_.push_back(std::move(control));
+    }
+    for (const auto& control : controls_) {
+        const std::string_view container = control->design().container;
+        if (!container.empty()) {
+            Control& box = this->control(container);
+            control->widget()->setParent(box.widget());
+            control->setLeft(control->left()); // place it again, now inside the box
+            control->setVisible(control->visible());
+        }
+    }
+}
+
+void Form::stackControls() {
+    // raise() brings a widget to the front, so go from the back-most to the front-most.
+    for (bool front : {false, true}) {
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+            if ((*it)->widget() && isInFrontGroup((*it)->design()) == front)
+                (*it)->widget()->raise();
+        }
+    }
+}
+
+void Form::orderTabStops() {
+    std::vector<Control*> stops;
+    for (const auto& control : controls_) {
+        if (isFocusable(*control))
+            stops.push_back(control.get());
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) {
+        return a->design().tabIndex < b->design().tabIndex;
+    });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
+}
+
+Control* Form::firstTabStop() const {
+    Control* first = nullptr;
+    for (const auto& control : controls_) {
+        if (isFocusable(*control) && control->visible() && control->enabled() &&
+            (!first || control->design().tabIndex < first->design().tabIndex))
+            first = control.get();
+    }
+    return first;
+}
+
+void Form::present() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (Control* first = firstTabStop())
+            first->widget()->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void Form::retire() {
+    retired_ = true;
+    window_->hide();
+    for (QTimer* timer : window_->findChildren<QTimer*>())
+        timer->stop();
+}
+
+void Form::deliverLoad() {
+    deliver([this] { Form_Load(); });
+}
+
+void Form::deliver(const std::function<void()>& handler) const {
+    if (!retired_ && !registry_.hasEnded())
+        handler();
+}
+
+void Form::onClick(std::string_view button, std::function<void()> handler) {
+    control(button).bind([this, handler = std::move(handler)] { deliver(handler); });
+}
+
+void Form::onClick(std::string_view button, std::function<void(int index)> handler) {
+    bool found = false;
+    for (const auto& control : controls_) {
+        if (control->name() == button && control->index() >= 0) {
+            const int index = control->index();
+            control->bind([this, handler, index] { deliver([&] { handler(index); }); });
+            found = true;
+        }
+    }
+    if (!found)
+        missing(name(), "control array", button);
+}
+
+void Form::onTimer(std::string_view timer, std::function<void()> handler) {
+    control(timer).bind([this, handler = std::move(handler)] { deliver(handler); });
+}
+
+void Form::load(std::string_view screen) {
+    registry_.load(screen);
+}
+
+void Form::show(std::string_view screen) {
+    registry_.show(screen);
+}
+
+void Form::hide(std::string_view screen) {
+    registry_.hide(screen);
+}
+
+void Form::end() {
+    registry_.end();
+}
+
+} // namespace rt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rt {
+
+class Form;
+
+// Every screen of the game, each with at most one live form: Load creates it,
+// Show loads and activates it, Hide keeps it and its timers, End stops everything.
+class Registry : public QObject {
+public:
+    using Factory = std::function<std::unique_ptr<Form>(Registry&)>;
+
+    // onEnd runs once when the program ends; the application quits there.
+    explicit Registry(std::function<void()> onEnd);
+    ~Registry() override;
+
+    void add(std::string_view screen, Factory factory);
+
+    void load(std::string_view screen);
+    void show(std::string_view screen);
+    void hide(std::string_view screen);
+    void end();
+    // The player closed the screen's window through its frame.
+    void close(std::string_view screen);
+
+    bool hasEnded() const { return ended_; }
+    // The live form, or null when the screen is not loaded.
+    Form* form(std::string_view screen) const;
+    bool isVisible(std::string_view screen) const;
+    std::vector<std::string> loadedScreens() const;
+
+private:
+    struct Entry {
+        Factory factory;
+        std::unique_ptr<Form> form;
+    };
+    Entry& entry(std::string_view screen);
+    void unload(Entry& entry);
+    bool anyVisible() const;
+
+    std::map<std::string, Entry, std::less<>> entries_;
+    // Unloaded forms wait here until control is back in the event loop, since the
+    // handler that unloaded them may still be running on one of their widgets.
+    std::vector<std::unique_ptr<Form>> retired_;
+    std::function<void()> onEnd_;
+    bool ended_ = false;
+};
+
+} // namespace rt

@@ -1,0 +1,206 @@
+#include "runtime/widgets.h"
+
+#include "runtime/control.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+namespace rt {
+
+namespace {
+
+constexpr float twipsPerPixel = 15;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The standard scheme for the system colours the designs use.
+QColor systemColour(int index) {
+    switch (index) {
+    case 5:  // window background
+    case 14: // highlight text
+        return Qt::white;
+    case 7: // menu text
+    case 8: // window text
+        return Qt::black;
+    case 15: // button face
+        return QColor(0xC0, 0xC0, 0xC0);
+    }
+    qFatal("No system colour %d in the standard scheme", index);
+}
+
+struct BundledFonts {
+    QString plain;
+    QString bold;
+};
+
+const BundledFonts& bundledFonts() {
+    static const BundledFonts fonts = [] {
+        auto family = [](const char* file) {
+            const int id = QFontDatabase::addApplicationFont(QString(":/fonts/") + file);
+            if (id < 0)
+                qFatal("The bundled font %s cannot be loaded", file);
+            return QFontDatabase::applicationFontFamilies(id).value(0);
+        };
+        return BundledFonts{family("LiberationSans-Regular.ttf"),
+                            family("LiberationSans-Bold.ttf")};
+    }();
+    return fonts;
+}
+
+} // namespace
+
+int pixels(float twips) {
+    return int(std::lround(twips / twipsPerPixel));
+}
+
+QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth) {
+    if (kind != Kind::Line)
+        return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    const QPoint from(pixels(left), pixels(top));
+    const QPoint to(pixels(left + width), pixels(top + height));
+    const int half = lineWidth / 2;
+    return QRect(from, to).normalized().adjusted(-half, -half, lineWidth - half, lineWidth - half);
+}
+
+QColor toQColor(Colour colour) {
+    if (colour & 0x80000000u)
+        return systemColour(int(colour & 0xFF));
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+QFont toQFont(const Font& font) {
+    const BundledFonts& bundled = bundledFonts();
+    QString family = bundled.plain;
+    if (!font.face.empty())
+        family =
+            QFontDatabase::hasFamily(toQString(font.face)) ? toQString(font.face) : bundled.bold;
+    QFont result(family);
+    // Sizes in whole pixels at 96 dpi, so text measures the same on every display.
+    result.setPixelSize(int(std::lround(font.points * 96 / 72)));
+    result.setBold(font.bold);
+    return result;
+}
+
+const QPixmap& picture(std::string_view name) {
+    static std::map<std::string, QPixmap, std::less<>> loaded;
+    auto found = loaded.find(name);
+    if (found == loaded.end()) {
+        QPixmap pixmap(":/pictures/" + toQString(name) + ".bmp");
+        if (pixmap.isNull())
+            qFatal("The picture %s cannot be loaded", std::string(name).c_str());
+        found = loaded.emplace(std::string(name), pixmap).first;
+    }
+    return found->second;
+}
+
+int virtualKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ||
+        key == Qt::Key_Space)
+        return key; // the same codes
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return 112 + (key - Qt::Key_F1);
+    static const std::map<int, int> codes = {
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},
+        {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},  {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
+        {Qt::Key_Pause, 19},    {Qt::Key_Escape, 27}, {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34},
+        {Qt::Key_End, 35},      {Qt::Key_Home, 36},   {Qt::Key_Left, 37},    {Qt::Key_Up, 38},
+        {Qt::Key_Right, 39},    {Qt::Key_Down, 40},   {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},
+    };
+    const auto found = codes.find(key);
+    return found == codes.end() ? 0 : found->second;
+}
+
+int shiftState(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+ControlView::ControlView(const Control& control, QWidget* parent)
+    : QWidget(parent)
+    , control_(control) {
+    // Picture boxes take the focus in their tab positions but show no focus mark.
+    setFocusPolicy(control.kind() == Kind::PictureBox ? Qt::StrongFocus : Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, control.kind() != Kind::Image);
+}
+
+void ControlView::paintEvent(QPaintEvent*) {
+    const ControlDesign& design = control_.design();
+    QPainter painter(this);
+    switch (design.kind) {
+    case Kind::Label:
+        painter.fillRect(rect(), toQColor(design.back));
+        painter.setPen(toQColor(design.fore));
+        painter.setFont(toQFont(design.font));
+        painter.drawText(rect(),
+                         (design.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                             Qt::AlignTop | Qt::TextWordWrap,
+                         QString::fromStdString(control_.caption()));
+        break;
+    case Kind::PictureBox:
+    case Kind::Rectangle:
+        painter.fillRect(rect(), toQColor(design.back));
+        [[fallthrough]];
+    case Kind::Image:
+        if (!design.picture.empty())
+            painter.drawPixmap(0, 0, picture(design.picture));
+        break;
+    case Kind::Line: {
+        painter.setPen(QPen(toQColor(design.fore), design.lineWidth, Qt::SolidLine, Qt::FlatCap));
+        const QPoint origin = geometry().topLeft();
+        painter.drawLine(QPoint(pixels(control_.left()), pixels(control_.top())) - origin,
+                         QPoint(pixels(control_.left() + control_.width()),
+                                pixels(control_.top() + control_.height())) -
+                             origin);
+        break;
+    }
+    case Kind::Button:
+    case Kind::Timer:
+        break;
+    }
+}
+
+FormWindow::FormWindow(const ScreenDesign& design)
+    : design_(design) {
+    setWindowTitle(toQString(design.caption));
+    resize(pixels(float(design.clientWidth)), pixels(float(design.clientHeight)));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyRelease || !onKeyUp)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // A key event travels from the focus widget up to the window: act on its first stop only.
+    QWidget* firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (key->isAutoRepeat() || watched != firstStop || (!design_.keyPreview && watched != this))
+        return false;
+    onKeyUp(virtualKey(*key), shiftState(*key));
+    return false;
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(design_.back));
+    if (!design_.picture.empty())
+        painter.drawPixmap(0, 0, picture(design_.picture));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClosedByPlayer)
+        onClosedByPlayer();
+}
+
+} // namespace rt

@@ -1,0 +1,66 @@
+#pragma once
+
+// The Qt side of the runtime: how designs turn into pixels, fonts, colours and keys.
+
+#include "runtime/design.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+#include <string_view>
+
+class QKeyEvent;
+
+namespace rt {
+
+class Control;
+
+int pixels(float twips);
+QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth);
+QColor toQColor(Colour colour);
+QFont toQFont(const Font& font);
+const QPixmap& picture(std::string_view name);
+
+// The virtual-key code of a key (arrows 37 to 40), 0 for keys the game has no code for.
+int virtualKey(const QKeyEvent& event);
+// Shift 1, Ctrl 2, Alt 4.
+int shiftState(const QKeyEvent& event);
+
+// Labels, picture boxes, images, rectangles and lines all draw themselves from
+// their control's current properties.
+class ControlView : public QWidget {
+public:
+    ControlView(const Control& control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const Control& control_;
+};
+
+// A screen's top-level window. With key preview it sees each physical key release
+// once, before the control that has the focus.
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(const ScreenDesign& design);
+
+    std::function<void(int keyCode, int shift)> onKeyUp;
+    std::function<void()> onClosedByPlayer;
+
+    void watchKeysOf(QWidget* widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    const ScreenDesign& design_;
+};
+
+} // namespace rt

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "runtime/form.h"
+
+namespace screens {
+
+// The instructions, about, win and lose screens: each leads back to the level menu
+// or ends the game, and nothing more.
+class LeafScreen : public rt::Form {
+public:
+    LeafScreen(rt::Registry& registry, const rt::ScreenDesign& design);
+
+private:
+    void cmdMain_Click();
+    void cmdExit_Click();
+};
+
+} // namespace screens
