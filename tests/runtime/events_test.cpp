@@ -1,0 +1,130 @@
+#include "probe.h"
+
+#include "runtime/application.h"
+#include "support/game.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+// Keys, clicks and focus as the player meets them.
+class EventsTest : public QObject {
+    Q_OBJECT
+
+    QStringList log;
+    std::unique_ptr<rt::Registry> registry;
+
+    rt::Form& probe() { return *registry->form("frmProbe"); }
+    QWidget* widgetOf(std::string_view name) {
+        // cmdArray is the one element, 7, of its control array.
+        rt::Control& control =
+            name == "cmdArray" ? probe().control(name, 7) : probe().control(name);
+        return control.widget();
+    }
+
+private slots:
+    void initTestCase() { rt::setUpApplication(*qApp); }
+
+    void init() {
+        log.clear();
+        registry = std::make_unique<rt::Registry>([] {});
+        addProbes(*registry, log);
+        registry->show("frmProbe");
+        probe().control("Timer1").setEnabled(false);
+        log.clear();
+    }
+
+    void cleanup() {
+        registry.reset();
+        QCoreApplication::processEvents();
+    }
+
+    void firstFocusGoesToTheLowestTabPosition() {
+        Game::settle();
+        // The label holds tab position 0 but takes no focus.
+        QCOMPARE(QApplication::focusWidget(), widgetOf("cmdSecond"));
+    }
+
+    void tabFollowsTabPositions() {
+        const std::vector<std::string_view> order = {"cmdFirst", "cmdArray", "picBox", "cmdSecond"};
+        for (std::string_view name : order) {
+            Game::type(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), widgetOf(name));
+        }
+    }
+
+    void screenSeesTheKeyBeforeTheFocusedButton() {
+        Game::type(Qt::Key_Space);
+        QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
+    }
+
+    void screenSeesEachReleaseOnce() {
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
+            Game::type(key);
+        probe().control("picBox").widget()->setFocus();
+        Game::type(Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(log, (QStringList{"keyup 37 0", "keyup 38 0", "keyup 39 0", "keyup 40 0",
+                                   "keyup 65 1", "keyup 16 0"}));
+    }
+
+    void autoRepeatReleasesAreDropped() {
+        Game::press(Qt::Key_Left);
+        for (int i = 0; i < 5; ++i)
+            Game::release(Qt::Key_Left, Qt::NoModifier, true);
+        QCOMPARE(log, QStringList{});
+        Game::release(Qt::Key_Left);
+        QCOMPARE(log, QStringList{"keyup 37 0"});
+    }
+
+    void enterAndSpaceClickTheFocusedButton() {
+        Game::press(Qt::Key_Return);
+        QCOMPARE(log, QStringList{"cmdSecond click"});
+        log.clear();
+        Game::press(Qt::Key_Space);
+        QCOMPARE(log, QStringList{});
+        Game::release(Qt::Key_Space);
+        QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
+    }
+
+    void altAndTheMarkedLetterClicks() {
+        Game::type(Qt::Key_F, Qt::AltModifier);
+        Game::type(Qt::Key_A, Qt::AltModifier);
+        // A button shows itself pressed for a moment before it clicks.
+        QTRY_VERIFY(log.contains("cmdFirst click"));
+        QTRY_VERIFY(log.contains("cmdArray(7) click"));
+    }
+
+    void mouseClickCarriesTheArrayIndex() {
+        QTest::mouseClick(widgetOf("cmdArray"), Qt::LeftButton);
+        QCOMPARE(log, QStringList{"cmdArray(7) click"});
+    }
+
+    void disabledButtonDoesNotClick() {
+        probe().control("cmdFirst").setEnabled(false);
+        QTest::mouseClick(widgetOf("cmdFirst"), Qt::LeftButton);
+        probe().control("cmdFirst").click();
+        QCOMPARE(log, QStringList{});
+    }
+
+    void withoutKeyPreviewTheScreenHearsNothingFromItsButtons() {
+        registry->show("frmPlain");
+        Game::type(Qt::Key_Left);
+        QCOMPARE(log, QStringList{"frmPlain load"});
+    }
+
+    void propertiesReachTheWindowAtOnce() {
+        rt::Control& box = probe().control("picBox");
+        box.setLeft(-90);
+        box.setTop(7500);
+        QCOMPARE(box.widget()->geometry(), QRect(-6, 500, 40, 40));
+        box.setVisible(false);
+        QVERIFY(!box.widget()->isVisible());
+        QCOMPARE(box.left(), -90.0f);
+        rt::Control& label = probe().control("Label1");
+        label.setCaption("Changed");
+        QCOMPARE(label.caption(), std::string("Changed"));
+    }
+};
+
+QTEST_MAIN(EventsTest)
+#include "events_test.moc"

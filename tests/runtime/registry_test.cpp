@@ -1,0 +1,186 @@
+#include "probe.h"
+
+#include "runtime/application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+// The life of a screen: Load, Show, Hide, closing through the frame, and End.
+class RegistryTest : public QObject {
+    Q_OBJECT
+
+    QStringList log;
+    int ends = 0;
+    std::unique_ptr<rt::Registry> registry;
+
+    rt::Form& probe() { return *registry->form("frmProbe"); }
+    int count(const QString& entry) const { return int(log.count(entry)); }
+    static void settle() { QCoreApplication::processEvents(); }
+
+private slots:
+    void initTestCase() { rt::setUpApplication(*qApp); }
+
+    void init() {
+        log.clear();
+        ends = 0;
+        registry = std::make_unique<rt::Registry>([this] { ++ends; });
+        addProbes(*registry, log);
+    }
+
+    void cleanup() {
+        registry.reset();
+        settle();
+    }
+
+    void loadCreatesHiddenAndRunsLoadOnce() {
+        QVERIFY(!registry->form("frmProbe"));
+        registry->load("frmProbe");
+        QVERIFY(registry->form("frmProbe"));
+        QVERIFY(!registry->isVisible("frmProbe"));
+        registry->load("frmProbe");
+        registry->show("frmProbe");
+        registry->load("frmProbe");
+        QCOMPARE(log, QStringList{"frmProbe load"});
+        QVERIFY(registry->isVisible("frmProbe"));
+    }
+
+    void showLoadsShowsAndActivates() {
+        registry->show("frmPlain");
+        settle();
+        QCOMPARE(log, QStringList{"frmPlain load"});
+        QVERIFY(registry->isVisible("frmPlain"));
+        QCOMPARE(QApplication::activeWindow(), registry->form("frmPlain")->window());
+        registry->show("frmProbe");
+        settle();
+        QCOMPARE(QApplication::activeWindow(), probe().window());
+        registry->show("frmPlain"); // visible already: activated again
+        settle();
+        QCOMPARE(QApplication::activeWindow(), registry->form("frmPlain")->window());
+        QVERIFY(registry->isVisible("frmProbe"));
+    }
+
+    void windowHasTheDesignedClientSize() {
+        registry->show("frmProbe");
+        QCOMPARE(probe().window()->size(), QSize(300, 160));
+        QCOMPARE(probe().window()->windowTitle(), QString("Probe"));
+    }
+
+    void hideKeepsTheScreenAndItsTimers() {
+        registry->show("frmProbe");
+        probe().control("Label1").setCaption("changed");
+        registry->hide("frmProbe");
+        registry->hide("frmProbe");
+        QVERIFY(!registry->isVisible("frmProbe"));
+        QVERIFY(registry->form("frmProbe"));
+        QTRY_VERIFY(count("Timer1 tick") >= 3);
+        registry->show("frmProbe");
+        QCOMPARE(probe().control("Label1").caption(), std::string("changed"));
+        QCOMPARE(count("frmProbe load"), 1);
+    }
+
+    void loadOnALoadedScreenChangesNothing() {
+        registry->show("frmProbe");
+        rt::Control& box = probe().control("picBox");
+        box.setLeft(-90.5f);
+        probe().control("Timer1").setEnabled(false);
+        registry->load("frmProbe");
+        QCOMPARE(box.left(), -90.5f);
+        QVERIFY(!probe().control("Timer1").enabled());
+        QTest::qWait(120);
+        QCOMPARE(count("Timer1 tick"), 0);
+    }
+
+    void closedScreenComesBackFresh() {
+        registry->show("frmProbe");
+        registry->show("frmPlain");
+        probe().control("Label1").setCaption("changed");
+        probe().window()->close();
+        QVERIFY(!registry->form("frmProbe"));
+        QCOMPARE(ends, 0);
+        settle();
+        const int ticks = count("Timer1 tick");
+        QTest::qWait(120);
+        QCOMPARE(count("Timer1 tick"), ticks); // its timer went with it
+        registry->show("frmProbe");
+        QCOMPARE(probe().control("Label1").caption(), std::string("Watching"));
+        QCOMPARE(count("frmProbe load"), 2);
+    }
+
+    void closingTheLastVisibleWindowEnds() {
+        registry->show("frmProbe");
+        registry->load("frmPlain"); // loaded but hidden
+        probe().window()->close();
+        QCOMPARE(ends, 1);
+        QVERIFY(registry->hasEnded());
+        QVERIFY(!registry->form("frmPlain"));
+    }
+
+    void nothingRunsAfterEnd() {
+        registry->show("frmProbe");
+        registry->show("frmPlain");
+        registry->hide("frmPlain");
+        QWidget* window = probe().window();
+        registry->end();
+        QCOMPARE(ends, 1);
+        QVERIFY(!window->isVisible());
+        QVERIFY(registry->loadedScreens().empty());
+        registry->show("frmProbe");
+        registry->end();
+        log.clear();
+        QTest::qWait(150);
+        QCOMPARE(log, QStringList{});
+        QCOMPARE(ends, 1);
+        QVERIFY(!registry->form("frmProbe"));
+    }
+
+    void endFromInsideAHandler() {
+        registry->show("frmProbe");
+        rt::Control& button = probe().control("cmdFirst");
+        // What an Exit button does: End from its own click, on its own widget.
+        QObject::connect(qobject_cast<QAbstractButton*>(button.widget()), &QAbstractButton::clicked,
+                         [this] { registry->end(); });
+        button.click();
+        QCOMPARE(ends, 1);
+        settle(); // the form goes once control is back in the event loop
+        QVERIFY(registry->loadedScreens().empty());
+    }
+
+    void timerEnablingRestartsItsInterval() {
+        registry->load("frmProbe");
+        rt::Control& timer = probe().control("Timer1");
+        timer.setEnabled(false);
+        log.clear();
+        timer.setEnabled(true);
+        QTest::qWait(30);
+        QCOMPARE(count("Timer1 tick"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(count("Timer1 tick"), 1, 45);
+        timer.setEnabled(false);
+        timer.tick(); // a stopped timer does not tick
+        QCOMPARE(count("Timer1 tick"), 1);
+    }
+
+    void namingAMissingControlStopsTheProgram() {
+        if (qEnvironmentVariableIsSet("PROBE_MISSING_CONTROL")) {
+            registry->load("frmProbe");
+            probe().control("Nowhere");
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PROBE_MISSING_CONTROL", "1");
+        environment.insert("QTEST_DISABLE_STACK_TRACE", "1");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"namingAMissingControlStopsTheProgram"});
+        QVERIFY(child.waitForFinished(10000));
+        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+        QVERIFY(child.readAll().contains("frmProbe has no control named Nowhere"));
+    }
+};
+
+QTEST_MAIN(RegistryTest)
+#include "registry_test.moc"

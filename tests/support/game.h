@@ -1,0 +1,45 @@
+#pragma once
+
+#include "runtime/control.h"
+#include "runtime/form.h"
+#include "runtime/registry.h"
+
+#include <QString>
+#include <Qt>
+
+#include <string_view>
+
+// The whole game as a player has it: every screen known to one registry. Ending the
+// game is recorded instead of quitting the test.
+class Game {
+public:
+    Game();
+    ~Game();
+
+    rt::Registry registry;
+    bool ended = false;
+
+    // The live form of a screen; fails the test when it is not loaded.
+    rt::Form& form(std::string_view screen);
+    rt::Control& control(std::string_view screen, std::string_view name, int index = -1);
+    bool isLoaded(std::string_view screen) const { return registry.form(screen) != nullptr; }
+    bool isVisible(std::string_view screen) const { return registry.isVisible(screen); }
+    // The screen whose window is active, or "" when none is.
+    QString activeScreen() const;
+
+    // A key as the player types it, delivered to the widget that has the focus.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void release(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                        bool autoRepeat = false);
+    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // Ticks the timer as its interval would.
+    void tick(std::string_view screen, std::string_view timer, int times = 1);
+    // Closes the screen's window as its frame's close button does.
+    void closeByFrame(std::string_view screen);
+    // Lets unloaded forms go, as the event loop does after each event.
+    static void settle();
+};
+
+// Start-up as the program does it: the splash is loaded and shown.
+void startGame(Game& game);

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Runs a command on a private X server with a small window manager, then stops both.
+set -u
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>/tmp/trundlex-display.$$ 2>/dev/null &
+server=$!
+while [ ! -s /tmp/trundlex-display.$$ ]; do sleep 0.05; done
+DISPLAY=:$(cat /tmp/trundlex-display.$$)
+export DISPLAY
+rm -f /tmp/trundlex-display.$$
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+# Wait until the window manager has taken over the screen.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+"$@"
+status=$?
+kill "$manager" "$server" 2>/dev/null
+wait 2>/dev/null
+exit $status
