@@ -68,7 +68,8 @@ QRect pixelRect(Kind kind, float left, float top, float width, float height, int
     const QPoint from(pixels(left), pixels(top));
     const QPoint to(pixels(left + width), pixels(top + height));
     const int half = lineWidth / 2;
-    return QRect(from, to).normalized().adjusted(-half, -half, lineWidth - half, lineWidth - half);
+    const int rest = lineWidth - 1 - half;
+    return QRect(from, to).normalized().adjusted(-half, -half, rest, rest);
 }
 
 QColor toQColor(Colour colour) {
@@ -131,7 +132,9 @@ ControlView::ControlView(const Control& control, QWidget* parent)
     , control_(control) {
     // Picture boxes take the focus in their tab positions but show no focus mark.
     setFocusPolicy(control.kind() == Kind::PictureBox ? Qt::StrongFocus : Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, control.kind() != Kind::Image);
+    // Images and lines leave the pixels around their drawing to what lies beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 control.kind() != Kind::Image && control.kind() != Kind::Line);
 }
 
 void ControlView::paintEvent(QPaintEvent*) {
