@@ -4,7 +4,8 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     rt::setUpApplication(app);
     rt::Registry registry([] { QCoreApplication::exit(0); });

@@ -21,19 +21,22 @@ constexpr std::array<std::string_view, 9> maze = {
 };
 // clang-format on
 
-constexpr Cell cellFor(char c) {
+constexpr Cell cellFor(char c)
+{
     return c == '.' ? Cell::Path : c == 'X' ? Cell::Exit : Cell::Wall;
 }
 
 } // namespace
 
-Cell MazeGrid::at(int x, int y) const {
+Cell MazeGrid::at(int x, int y) const
+{
     if (x < 0 || x >= columns || y < 0 || y >= rows)
         return Cell::Wall;
     return Cell{cells_[x + columns * y]};
 }
 
-void MazeGrid::fill() {
+void MazeGrid::fill()
+{
     for (int y = 0; y < int(maze.size()); ++y) {
         for (int x = 0; x < int(maze[y].size()); ++x)
             cells_[x + columns * y] = std::int32_t(cellFor(maze[y][x]));

@@ -8,11 +8,13 @@ namespace core {
 
 namespace {
 
-bool isDigit(char c) {
+bool isDigit(char c)
+{
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-bool startsWithDigits(std::string_view text) {
+bool startsWithDigits(std::string_view text)
+{
     if (!text.empty() && text.front() == '.')
         text.remove_prefix(1);
     return !text.empty() && isDigit(text.front());
@@ -20,7 +22,8 @@ bool startsWithDigits(std::string_view text) {
 
 } // namespace
 
-double textToNumber(std::string_view text) {
+double textToNumber(std::string_view text)
+{
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     bool negative = false;
@@ -36,7 +39,8 @@ double textToNumber(std::string_view text) {
     return negative ? -number : number;
 }
 
-std::string numberToText(double number) {
+std::string numberToText(double number)
+{
     if (number == 0)
         return "0"; // also for -0
     std::array<char, 32> buffer{};

@@ -49,7 +49,8 @@ struct MazeLayout {
     int exitTab;
 };
 
-std::string_view boxName(int number) {
+std::string_view boxName(int number)
+{
     static const auto names = [] {
         std::array<std::string, 111> all;
         for (std::size_t n = 0; n < all.size(); ++n)
@@ -60,7 +61,8 @@ std::string_view boxName(int number) {
 }
 
 rt::ControlDesign box(std::string_view name, float left, float top, rt::Colour back,
-                      std::string_view picture = {}) {
+                      std::string_view picture = {})
+{
     return {.kind = Kind::PictureBox,
             .name = name,
             .left = left,
@@ -72,7 +74,8 @@ rt::ControlDesign box(std::string_view name, float left, float top, rt::Colour b
             .picture = picture};
 }
 
-std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout) {
+std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
+{
     std::vector<rt::ControlDesign> walls;
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 15; ++x) {
@@ -85,14 +88,16 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout) {
     return walls;
 }
 
-std::vector<rt::ControlDesign> endBoxes() {
+std::vector<rt::ControlDesign> endBoxes()
+{
     return {box("Picture6", 0, 480, colour::white, "LetterE"),
             box("Picture23", 480, 480, colour::white, "LetterN"),
             box("Picture48", 960, 480, colour::white, "LetterD")};
 }
 
 // All picture boxes, front-most first.
-std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout) {
+std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout)
+{
     const rt::ControlDesign snail{.kind = Kind::PictureBox,
                                   .name = "picSnail",
                                   .left = 6840,
@@ -129,7 +134,8 @@ std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout) {
 }
 
 // The boxes hold every tab position the buttons leave free, the level's first one first.
-void assignTabStops(std::vector<rt::ControlDesign>& boxes, const MazeLayout& layout) {
+void assignTabStops(std::vector<rt::ControlDesign>& boxes, const MazeLayout& layout)
+{
     int next = 0;
     auto nextFree = [&] {
         while (next == layout.menuTab || next == layout.exitTab)
@@ -145,7 +151,8 @@ void assignTabStops(std::vector<rt::ControlDesign>& boxes, const MazeLayout& lay
 }
 
 rt::ControlDesign legend(std::string_view name, float left, float top, float height,
-                         std::string_view text) {
+                         std::string_view text)
+{
     rt::ControlDesign label = notice(name, left, top);
     label.width = 1335;
     label.height = height;
@@ -154,7 +161,8 @@ rt::ControlDesign legend(std::string_view name, float left, float top, float hei
     return label;
 }
 
-rt::ScreenDesign mazeDesign(const MazeLayout& layout) {
+rt::ScreenDesign mazeDesign(const MazeLayout& layout)
+{
     rt::ScreenDesign design{.name = layout.level.screen,
                             .caption = layout.level.caption,
                             .clientWidth = layout.clientWidth,
@@ -201,21 +209,24 @@ rt::ScreenDesign mazeDesign(const MazeLayout& layout) {
 
 } // namespace
 
-const rt::ScreenDesign& frmMaze1() {
+const rt::ScreenDesign& frmMaze1()
+{
     static const rt::ScreenDesign design =
         mazeDesign({core::levels[0], 7185, 6165, colour::windowBackground, true, 7215,
                     SnailStacking::InFront, "Picture2", 65, 64});
     return design;
 }
 
-const rt::ScreenDesign& frmMaze2() {
+const rt::ScreenDesign& frmMaze2()
+{
     static const rt::ScreenDesign design =
         mazeDesign({core::levels[1], 7200, 6135, colour::white, false, 7215,
                     SnailStacking::BetweenWallsAndEnd, "Picture45", 16, 17});
     return design;
 }
 
-const rt::ScreenDesign& frmMAze3() {
+const rt::ScreenDesign& frmMAze3()
+{
     static const rt::ScreenDesign design =
         mazeDesign({core::levels[2], 7230, 6150, colour::white, false, 7335, SnailStacking::Behind,
                     "Picture45", 16, 17});

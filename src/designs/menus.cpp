@@ -25,7 +25,8 @@ struct ResultLayout {
     int exitTab;
 };
 
-rt::ScreenDesign resultDesign(const ResultLayout& layout) {
+rt::ScreenDesign resultDesign(const ResultLayout& layout)
+{
     return {.name = layout.name,
             .caption = layout.caption,
             .clientWidth = 4680,
@@ -43,7 +44,8 @@ rt::ScreenDesign resultDesign(const ResultLayout& layout) {
 
 } // namespace
 
-const rt::ScreenDesign& frmLevel() {
+const rt::ScreenDesign& frmLevel()
+{
     static const rt::ScreenDesign design{
         .name = "frmLevel",
         .caption = "Maze",
@@ -62,7 +64,8 @@ const rt::ScreenDesign& frmLevel() {
     return design;
 }
 
-const rt::ScreenDesign& frmInst() {
+const rt::ScreenDesign& frmInst()
+{
     static const rt::ScreenDesign design{
         .name = "frmInst",
         .caption = "Maze - Instrutions",
@@ -85,7 +88,8 @@ const rt::ScreenDesign& frmInst() {
     return design;
 }
 
-const rt::ScreenDesign& frmAbout() {
+const rt::ScreenDesign& frmAbout()
+{
     static const rt::ScreenDesign design{.name = "frmAbout",
                                          .caption = "Maze - About",
                                          .clientWidth = 4680,
@@ -110,13 +114,15 @@ const rt::ScreenDesign& frmAbout() {
     return design;
 }
 
-const rt::ScreenDesign& frmWon() {
+const rt::ScreenDesign& frmWon()
+{
     static const rt::ScreenDesign design =
         resultDesign({"frmWon", "Congratulations", "YOU WON", 960, 1920, 2760, 0, 1});
     return design;
 }
 
-const rt::ScreenDesign& frmLost() {
+const rt::ScreenDesign& frmLost()
+{
     static const rt::ScreenDesign design =
         resultDesign({"frmLost", "Game Over", "YOU LOST", 840, 1800, 2640, 1, 0});
     return design;

@@ -6,7 +6,8 @@ namespace designs {
 namespace {
 
 // The splash snails sit on the white bands of the backdrop, facing its middle.
-rt::ControlDesign snail(std::string_view name, int index, float left, float top) {
+rt::ControlDesign snail(std::string_view name, int index, float left, float top)
+{
     const bool facesRight = name == "Image1";
     return {.kind = rt::Kind::Image,
             .name = name,
@@ -21,7 +22,8 @@ rt::ControlDesign snail(std::string_view name, int index, float left, float top)
 
 } // namespace
 
-const rt::ScreenDesign& frmSplash() {
+const rt::ScreenDesign& frmSplash()
+{
     static const rt::ScreenDesign design{
         .name = "frmSplash",
         .caption = "Maze",

@@ -10,13 +10,15 @@ namespace designs {
 
 inline constexpr std::string_view copyrightNotice = "\u00A9 2026 The Trundlex developers";
 
-inline constexpr rt::Font president(double points) {
+inline constexpr rt::Font president(double points)
+{
     return {"President", points, true};
 }
 
 // The one-line copyright notice every screen carries: white on black, default font.
 inline constexpr rt::ControlDesign notice(std::string_view name, float left, float top,
-                                          int tabIndex = -1) {
+                                          int tabIndex = -1)
+{
     return {.kind = rt::Kind::Label,
             .name = name,
             .left = left,
@@ -32,7 +34,8 @@ inline constexpr rt::ControlDesign notice(std::string_view name, float left, flo
 // White text in "President" on the black ground of the information screens.
 inline constexpr rt::ControlDesign storyLabel(std::string_view name, float left, float top,
                                               float width, float height, std::string_view text,
-                                              double points, rt::Align align, int tabIndex) {
+                                              double points, rt::Align align, int tabIndex)
+{
     return {.kind = rt::Kind::Label,
             .name = name,
             .left = left,
@@ -49,7 +52,8 @@ inline constexpr rt::ControlDesign storyLabel(std::string_view name, float left,
 
 inline constexpr rt::ControlDesign button(std::string_view name, float left, float top, float width,
                                           float height, std::string_view caption, int tabIndex,
-                                          int index = -1) {
+                                          int index = -1)
+{
     return {.kind = rt::Kind::Button,
             .name = name,
             .index = index,

@@ -7,7 +7,8 @@
 
 namespace rt {
 
-void setUpApplication(QApplication& app) {
+void setUpApplication(QApplication& app)
+{
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
     app.setQuitOnLastWindowClosed(false);

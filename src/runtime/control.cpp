@@ -15,29 +15,36 @@ Control::Control(const ControlDesign& design)
     , height_(design.height)
     , caption_(design.caption)
     , enabled_(design.enabled)
-    , visible_(design.visible) {}
+    , visible_(design.visible)
+{
+}
 
-void Control::setLeft(float twips) {
+void Control::setLeft(float twips)
+{
     left_ = twips;
     applyGeometry();
 }
 
-void Control::setTop(float twips) {
+void Control::setTop(float twips)
+{
     top_ = twips;
     applyGeometry();
 }
 
-void Control::setWidth(float twips) {
+void Control::setWidth(float twips)
+{
     width_ = twips;
     applyGeometry();
 }
 
-void Control::setHeight(float twips) {
+void Control::setHeight(float twips)
+{
     height_ = twips;
     applyGeometry();
 }
 
-void Control::setCaption(std::string_view text) {
+void Control::setCaption(std::string_view text)
+{
     caption_ = text;
     if (auto* button = qobject_cast<QPushButton*>(widget_))
         button->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
@@ -45,7 +52,8 @@ void Control::setCaption(std::string_view text) {
         widget_->update();
 }
 
-void Control::setEnabled(bool enabled) {
+void Control::setEnabled(bool enabled)
+{
     const bool starting = enabled && !enabled_;
     enabled_ = enabled;
     if (timer_) {
@@ -58,28 +66,33 @@ void Control::setEnabled(bool enabled) {
         widget_->setEnabled(enabled);
 }
 
-void Control::setVisible(bool visible) {
+void Control::setVisible(bool visible)
+{
     visible_ = visible;
     if (widget_)
         widget_->setVisible(visible);
 }
 
-void Control::click() {
+void Control::click()
+{
     if (auto* button = qobject_cast<QPushButton*>(widget_))
         button->click();
 }
 
-void Control::tick() {
+void Control::tick()
+{
     if (timer_ && enabled_)
         fire();
 }
 
-void Control::fire() {
+void Control::fire()
+{
     if (handler_)
         handler_();
 }
 
-void Control::attach(QWidget* widget) {
+void Control::attach(QWidget* widget)
+{
     widget_ = widget;
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setAutoDefault(true); // so that Enter clicks the button that has the focus
@@ -92,7 +105,8 @@ void Control::attach(QWidget* widget) {
     applyGeometry();
 }
 
-void Control::attach(QTimer* timer) {
+void Control::attach(QTimer* timer)
+{
     timer_ = timer;
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(design_.interval);
@@ -101,7 +115,8 @@ void Control::attach(QTimer* timer) {
         timer_->start();
 }
 
-void Control::applyGeometry() {
+void Control::applyGeometry()
+{
     if (widget_)
         widget_->setGeometry(
             pixelRect(design_.kind, left_, top_, width_, height_, design_.lineWidth));

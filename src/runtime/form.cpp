@@ -13,15 +13,18 @@ namespace rt {
 
 namespace {
 
-bool isFocusable(const Control& control) {
+bool isFocusable(const Control& control)
+{
     return control.kind() == Kind::Button || control.kind() == Kind::PictureBox;
 }
 
-bool isInFrontGroup(const ControlDesign& design) {
+bool isInFrontGroup(const ControlDesign& design)
+{
     return design.kind == Kind::Button || design.kind == Kind::PictureBox;
 }
 
-[[noreturn]] void missing(std::string_view screen, std::string_view what, std::string_view name) {
+[[noreturn]] void missing(std::string_view screen, std::string_view what, std::string_view name)
+{
     qFatal("%s has no %s named %s", std::string(screen).c_str(), std::string(what).c_str(),
            std::string(name).c_str());
 }
@@ -31,7 +34,8 @@ bool isInFrontGroup(const ControlDesign& design) {
 Form::Form(Registry& registry, const ScreenDesign& design)
     : registry_(registry)
     , design_(design)
-    , window_(new FormWindow(design)) {
+    , window_(new FormWindow(design))
+{
     buildControls();
     stackControls();
     orderTabStops();
@@ -41,11 +45,13 @@ Form::Form(Registry& registry, const ScreenDesign& design)
     window_->onClosedByPlayer = [this] { registry_.close(name()); };
 }
 
-Form::~Form() {
+Form::~Form()
+{
     delete window_;
 }
 
-Control* Form::find(std::string_view name, int index) const {
+Control* Form::find(std::string_view name, int index) const
+{
     for (const auto& control : controls_) {
         if (control->name() == name && control->index() == index)
             return control.get();
@@ -53,29 +59,34 @@ Control* Form::find(std::string_view name, int index) const {
     return nullptr;
 }
 
-Control& Form::control(std::string_view name) {
+Control& Form::control(std::string_view name)
+{
     Control* found = find(name, -1);
     if (!found)
         missing(this->name(), "control", name);
     return *found;
 }
 
-Control& Form::control(std::string_view name, int index) {
+Control& Form::control(std::string_view name, int index)
+{
     Control* found = find(name, index);
     if (!found)
         missing(this->name(), "control", std::string(name) + "(" + std::to_string(index) + ")");
     return *found;
 }
 
-QWidget* Form::window() const {
+QWidget* Form::window() const
+{
     return window_;
 }
 
-bool Form::isVisible() const {
+bool Form::isVisible() const
+{
     return window_->isVisible();
 }
 
-void Form::buildControls() {
+void Form::buildControls()
+{
     for (const ControlDesign& design : design_.controls) {
         auto control = std::make_unique<Control>(design);
         if (design.kind == Kind::Timer) {
@@ -100,7 +111,8 @@ void Form::buildControls() {
     }
 }
 
-void Form::stackControls() {
+void Form::stackControls()
+{
     // raise() brings a widget to the front, so go from the back-most to the front-most.
     for (bool front : {false, true}) {
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
@@ -110,7 +122,8 @@ void Form::stackControls() {
     }
 }
 
-void Form::orderTabStops() {
+void Form::orderTabStops()
+{
     std::vector<Control*> stops;
     for (const auto& control : controls_) {
         if (isFocusable(*control))
@@ -123,7 +136,8 @@ void Form::orderTabStops() {
         QWidget::setTabOrder(stops[i - 1]->widget(), stops[i]->widget());
 }
 
-Control* Form::firstTabStop() const {
+Control* Form::firstTabStop() const
+{
     Control* first = nullptr;
     for (const auto& control : controls_) {
         if (isFocusable(*control) && control->visible() && control->enabled() &&
@@ -133,7 +147,8 @@ Control* Form::firstTabStop() const {
     return first;
 }
 
-void Form::present() {
+void Form::present()
+{
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -144,27 +159,32 @@ void Form::present() {
     }
 }
 
-void Form::retire() {
+void Form::retire()
+{
     retired_ = true;
     window_->hide();
     for (QTimer* timer : window_->findChildren<QTimer*>())
         timer->stop();
 }
 
-void Form::deliverLoad() {
+void Form::deliverLoad()
+{
     deliver([this] { Form_Load(); });
 }
 
-void Form::deliver(const std::function<void()>& handler) const {
+void Form::deliver(const std::function<void()>& handler) const
+{
     if (!retired_ && !registry_.hasEnded())
         handler();
 }
 
-void Form::onClick(std::string_view button, std::function<void()> handler) {
+void Form::onClick(std::string_view button, std::function<void()> handler)
+{
     control(button).bind([this, handler = std::move(handler)] { deliver(handler); });
 }
 
-void Form::onClick(std::string_view button, std::function<void(int index)> handler) {
+void Form::onClick(std::string_view button, std::function<void(int index)> handler)
+{
     bool found = false;
     for (const auto& control : controls_) {
         if (control->name() == button && control->index() >= 0) {
@@ -177,23 +197,28 @@ void Form::onClick(std::string_view button, std::function<void(int index)> handl
         missing(name(), "control array", button);
 }
 
-void Form::onTimer(std::string_view timer, std::function<void()> handler) {
+void Form::onTimer(std::string_view timer, std::function<void()> handler)
+{
     control(timer).bind([this, handler = std::move(handler)] { deliver(handler); });
 }
 
-void Form::load(std::string_view screen) {
+void Form::load(std::string_view screen)
+{
     registry_.load(screen);
 }
 
-void Form::show(std::string_view screen) {
+void Form::show(std::string_view screen)
+{
     registry_.show(screen);
 }
 
-void Form::hide(std::string_view screen) {
+void Form::hide(std::string_view screen)
+{
     registry_.hide(screen);
 }
 
-void Form::end() {
+void Form::end()
+{
     registry_.end();
 }
 

@@ -8,22 +8,27 @@
 namespace rt {
 
 Registry::Registry(std::function<void()> onEnd)
-    : onEnd_(std::move(onEnd)) {}
+    : onEnd_(std::move(onEnd))
+{
+}
 
 Registry::~Registry() = default;
 
-void Registry::add(std::string_view screen, Factory factory) {
+void Registry::add(std::string_view screen, Factory factory)
+{
     entries_[std::string(screen)].factory = std::move(factory);
 }
 
-Registry::Entry& Registry::entry(std::string_view screen) {
+Registry::Entry& Registry::entry(std::string_view screen)
+{
     const auto found = entries_.find(screen);
     if (found == entries_.end())
         qFatal("There is no screen named %s", std::string(screen).c_str());
     return found->second;
 }
 
-void Registry::load(std::string_view screen) {
+void Registry::load(std::string_view screen)
+{
     Entry& target = entry(screen);
     if (ended_ || target.form)
         return;
@@ -31,18 +36,21 @@ void Registry::load(std::string_view screen) {
     target.form->deliverLoad();
 }
 
-void Registry::show(std::string_view screen) {
+void Registry::show(std::string_view screen)
+{
     load(screen);
     if (Form* form = entry(screen).form.get(); form && !ended_)
         form->present();
 }
 
-void Registry::hide(std::string_view screen) {
+void Registry::hide(std::string_view screen)
+{
     if (Form* form = entry(screen).form.get(); form && !ended_)
         form->window()->hide();
 }
 
-void Registry::close(std::string_view screen) {
+void Registry::close(std::string_view screen)
+{
     Entry& target = entry(screen);
     if (ended_ || !target.form)
         return;
@@ -52,7 +60,8 @@ void Registry::close(std::string_view screen) {
         end();
 }
 
-void Registry::end() {
+void Registry::end()
+{
     if (ended_)
         return;
     ended_ = true;
@@ -64,23 +73,27 @@ void Registry::end() {
         onEnd_();
 }
 
-void Registry::unload(Entry& target) {
+void Registry::unload(Entry& target)
+{
     target.form->retire();
     retired_.push_back(std::move(target.form));
     QTimer::singleShot(0, this, [this] { retired_.clear(); });
 }
 
-Form* Registry::form(std::string_view screen) const {
+Form* Registry::form(std::string_view screen) const
+{
     const auto found = entries_.find(screen);
     return found == entries_.end() ? nullptr : found->second.form.get();
 }
 
-bool Registry::isVisible(std::string_view screen) const {
+bool Registry::isVisible(std::string_view screen) const
+{
     const Form* loaded = form(screen);
     return loaded && loaded->isVisible();
 }
 
-std::vector<std::string> Registry::loadedScreens() const {
+std::vector<std::string> Registry::loadedScreens() const
+{
     std::vector<std::string> names;
     for (const auto& [name, target] : entries_) {
         if (target.form)
@@ -89,7 +102,8 @@ std::vector<std::string> Registry::loadedScreens() const {
     return names;
 }
 
-bool Registry::anyVisible() const {
+bool Registry::anyVisible() const
+{
     for (const auto& [name, target] : entries_) {
         if (target.form && target.form->isVisible())
             return true;

@@ -18,12 +18,14 @@ namespace {
 
 constexpr float twipsPerPixel = 15;
 
-QString toQString(std::string_view text) {
+QString toQString(std::string_view text)
+{
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The standard scheme for the system colours the designs use.
-QColor systemColour(int index) {
+QColor systemColour(int index)
+{
     switch (index) {
     case 5:  // window background
     case 14: // highlight text
@@ -42,7 +44,8 @@ struct BundledFonts {
     QString bold;
 };
 
-const BundledFonts& bundledFonts() {
+const BundledFonts& bundledFonts()
+{
     static const BundledFonts fonts = [] {
         auto family = [](const char* file) {
             const int id = QFontDatabase::addApplicationFont(QString(":/fonts/") + file);
@@ -58,11 +61,13 @@ const BundledFonts& bundledFonts() {
 
 } // namespace
 
-int pixels(float twips) {
+int pixels(float twips)
+{
     return int(std::lround(twips / twipsPerPixel));
 }
 
-QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth) {
+QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth)
+{
     if (kind != Kind::Line)
         return {pixels(left), pixels(top), pixels(width), pixels(height)};
     const QPoint from(pixels(left), pixels(top));
@@ -72,13 +77,15 @@ QRect pixelRect(Kind kind, float left, float top, float width, float height, int
     return QRect(from, to).normalized().adjusted(-half, -half, rest, rest);
 }
 
-QColor toQColor(Colour colour) {
+QColor toQColor(Colour colour)
+{
     if (colour & 0x80000000u)
         return systemColour(int(colour & 0xFF));
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-QFont toQFont(const Font& font) {
+QFont toQFont(const Font& font)
+{
     const BundledFonts& bundled = bundledFonts();
     QString family = bundled.plain;
     if (!font.face.empty())
@@ -91,7 +98,8 @@ QFont toQFont(const Font& font) {
     return result;
 }
 
-const QPixmap& picture(std::string_view name) {
+const QPixmap& picture(std::string_view name)
+{
     static std::map<std::string, QPixmap, std::less<>> loaded;
     auto found = loaded.find(name);
     if (found == loaded.end()) {
@@ -103,7 +111,8 @@ const QPixmap& picture(std::string_view name) {
     return found->second;
 }
 
-int virtualKey(const QKeyEvent& event) {
+int virtualKey(const QKeyEvent& event)
+{
     const int key = event.key();
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ||
         key == Qt::Key_Space)
@@ -121,7 +130,8 @@ int virtualKey(const QKeyEvent& event) {
     return found == codes.end() ? 0 : found->second;
 }
 
-int shiftState(const QKeyEvent& event) {
+int shiftState(const QKeyEvent& event)
+{
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
@@ -129,7 +139,8 @@ int shiftState(const QKeyEvent& event) {
 
 ControlView::ControlView(const Control& control, QWidget* parent)
     : QWidget(parent)
-    , control_(control) {
+    , control_(control)
+{
     // Picture boxes take the focus in their tab positions but show no focus mark.
     setFocusPolicy(control.kind() == Kind::PictureBox ? Qt::StrongFocus : Qt::NoFocus);
     // Images and lines leave the pixels around their drawing to what lies beneath.
@@ -137,7 +148,8 @@ ControlView::ControlView(const Control& control, QWidget* parent)
                  control.kind() != Kind::Image && control.kind() != Kind::Line);
 }
 
-void ControlView::paintEvent(QPaintEvent*) {
+void ControlView::paintEvent(QPaintEvent*)
+{
     const ControlDesign& design = control_.design();
     QPainter painter(this);
     switch (design.kind) {
@@ -174,14 +186,16 @@ void ControlView::paintEvent(QPaintEvent*) {
 }
 
 FormWindow::FormWindow(const ScreenDesign& design)
-    : design_(design) {
+    : design_(design)
+{
     setWindowTitle(toQString(design.caption));
     resize(pixels(float(design.clientWidth)), pixels(float(design.clientHeight)));
     setAttribute(Qt::WA_OpaquePaintEvent);
     installEventFilter(this);
 }
 
-bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() != QEvent::KeyRelease || !onKeyUp)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -193,14 +207,16 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(design_.back));
     if (!design_.picture.empty())
         painter.drawPixmap(0, 0, picture(design_.picture));
 }
 
-void FormWindow::closeEvent(QCloseEvent* event) {
+void FormWindow::closeEvent(QCloseEvent* event)
+{
     event->accept();
     if (onClosedByPlayer)
         onClosedByPlayer();

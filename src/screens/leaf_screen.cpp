@@ -3,18 +3,21 @@
 namespace screens {
 
 LeafScreen::LeafScreen(rt::Registry& registry, const rt::ScreenDesign& design)
-    : rt::Form(registry, design) {
+    : rt::Form(registry, design)
+{
     onClick("cmdMain", [this] { cmdMain_Click(); });
     onClick("cmdExit", [this] { cmdExit_Click(); });
 }
 
-void LeafScreen::cmdMain_Click() {
+void LeafScreen::cmdMain_Click()
+{
     load("frmLevel");
     show("frmLevel");
     hide(name());
 }
 
-void LeafScreen::cmdExit_Click() {
+void LeafScreen::cmdExit_Click()
+{
     end();
 }
 

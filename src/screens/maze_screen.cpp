@@ -12,13 +12,15 @@ MazeScreen::MazeScreen(rt::Registry& registry, const rt::ScreenDesign& design)
     , picSnail(control("picSnail"))
     , Picture1(control("Picture1"))
     , lblTime(control("lblTime"))
-    , Timer1(control("Timer1")) {
+    , Timer1(control("Timer1"))
+{
     onTimer("Timer1", [this] { Timer1_Timer(); });
     onClick("cmdMenu", [this] { cmdMenu_Click(); });
     onClick("cmdExit", [this] { cmdExit_Click(); });
 }
 
-void MazeScreen::Form_Load() {
+void MazeScreen::Form_Load()
+{
     Timer1.setEnabled(true);
     snail = core::startCell;
     grid.fill();
@@ -26,7 +28,8 @@ void MazeScreen::Form_Load() {
 
 // Only arrow releases count. The sprite moves by the size of Picture1, a little more
 // than the wall pitch, so it creeps across the walls as it goes; that is how it looks.
-void MazeScreen::Form_KeyUp(int keyCode, int /*shift*/) {
+void MazeScreen::Form_KeyUp(int keyCode, int /*shift*/)
+{
     if (keyCode == rt::keyRight) {
         if (grid.at(snail.x + 1, snail.y) == Cell::Path) {
             snail.x = snail.x + 1;
@@ -59,7 +62,8 @@ void MazeScreen::Form_KeyUp(int keyCode, int /*shift*/) {
 }
 
 // The count lives in the label alone.
-void MazeScreen::Timer1_Timer() {
+void MazeScreen::Timer1_Timer()
+{
     lblTime.setCaption(core::numberToText(core::textToNumber(lblTime.caption()) - 1));
     if (core::textToNumber(lblTime.caption()) == 0) {
         Timer1.setEnabled(false);
@@ -68,13 +72,15 @@ void MazeScreen::Timer1_Timer() {
     }
 }
 
-void MazeScreen::cmdMenu_Click() {
+void MazeScreen::cmdMenu_Click()
+{
     load("frmLevel");
     show("frmLevel");
     hide(name());
 }
 
-void MazeScreen::cmdExit_Click() {
+void MazeScreen::cmdExit_Click()
+{
     end();
 }
 

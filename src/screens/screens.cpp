@@ -13,7 +13,8 @@ namespace screens {
 
 namespace {
 
-template<class Screen> void add(rt::Registry& registry, designs::DesignFunction design) {
+template<class Screen> void add(rt::Registry& registry, designs::DesignFunction design)
+{
     registry.add(design().name, [design](rt::Registry& owner) {
         return std::make_unique<Screen>(owner, design());
     });
@@ -21,7 +22,8 @@ template<class Screen> void add(rt::Registry& registry, designs::DesignFunction 
 
 } // namespace
 
-void addAll(rt::Registry& registry) {
+void addAll(rt::Registry& registry)
+{
     add<SplashScreen>(registry, designs::frmSplash);
     add<LevelMenu>(registry, designs::frmLevel);
     add<LeafScreen>(registry, designs::frmInst);

@@ -7,13 +7,15 @@ namespace screens {
 SplashScreen::SplashScreen(rt::Registry& registry, const rt::ScreenDesign& design)
     : rt::Form(registry, design)
     , Timer1(control("Timer1"))
-    , Timer2(control("Timer2")) {
+    , Timer2(control("Timer2"))
+{
     onTimer("Timer1", [this] { Timer1_Timer(); });
     onTimer("Timer2", [this] { Timer2_Timer(); });
 }
 
 // Hides all six snails.
-void SplashScreen::cleardown() {
+void SplashScreen::cleardown()
+{
     while (clearCount < 3) {
         control("Image1", clearCount).setVisible(false);
         control("Image2", clearCount).setVisible(false);
@@ -22,7 +24,8 @@ void SplashScreen::cleardown() {
     clearCount = 0;
 }
 
-void SplashScreen::Timer2_Timer() {
+void SplashScreen::Timer2_Timer()
+{
     cleardown();
     random.reseedFromClock();
     pick1 = std::int16_t(std::floor(random.next() * 3));
@@ -31,7 +34,8 @@ void SplashScreen::Timer2_Timer() {
     control("Image2", pick2).setVisible(true);
 }
 
-void SplashScreen::Timer1_Timer() {
+void SplashScreen::Timer1_Timer()
+{
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
     load("frmLevel");

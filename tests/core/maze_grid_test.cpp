@@ -17,7 +17,8 @@ namespace {
 
 enum class Arrow { Right, Left, Up, Down };
 
-MazeGrid filledGrid() {
+MazeGrid filledGrid()
+{
     MazeGrid grid;
     grid.fill();
     return grid;
@@ -25,7 +26,8 @@ MazeGrid filledGrid() {
 
 // The movement rules as a player sees them: one step onto a path cell, and a Left
 // release that ends next to the exit carries on into it.
-SnailPos afterRelease(const MazeGrid& grid, SnailPos at, Arrow arrow) {
+SnailPos afterRelease(const MazeGrid& grid, SnailPos at, Arrow arrow)
+{
     switch (arrow) {
     case Arrow::Right:
         if (grid.at(at.x + 1, at.y) == Cell::Path)
@@ -50,7 +52,8 @@ SnailPos afterRelease(const MazeGrid& grid, SnailPos at, Arrow arrow) {
 }
 
 // Fewest releases from the start to every cell the snail can rest on.
-std::map<std::pair<int, int>, int> releasesToRestOn(const MazeGrid& grid) {
+std::map<std::pair<int, int>, int> releasesToRestOn(const MazeGrid& grid)
+{
     std::map<std::pair<int, int>, int> releases{{{core::startCell.x, core::startCell.y}, 0}};
     std::queue<SnailPos> todo;
     todo.push(core::startCell);
@@ -72,13 +75,15 @@ class MazeGridTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsAllWall() {
+    void startsAllWall()
+    {
         const MazeGrid grid;
         for (std::int32_t cell : grid.cells())
             QCOMPARE(cell, 0);
     }
 
-    void fillWritesTheMaze() {
+    void fillWritesTheMaze()
+    {
         const MazeGrid grid = filledGrid();
         QCOMPARE(grid.at(0, 1), Cell::Exit);
         QCOMPARE(grid.at(3, 1), Cell::Wall);
@@ -91,7 +96,8 @@ private slots:
             QCOMPARE(grid.at(x, 9), Cell::Wall);
     }
 
-    void countsOfEachCell() {
+    void countsOfEachCell()
+    {
         std::map<std::int32_t, int> counts;
         for (std::int32_t cell : filledGrid().cells())
             ++counts[cell];
@@ -101,7 +107,8 @@ private slots:
         QCOMPARE(counts[0], 104);
     }
 
-    void storedColumnFastest() {
+    void storedColumnFastest()
+    {
         const MazeGrid grid = filledGrid();
         QCOMPARE(grid.cells().size(), std::size_t(160));
         QCOMPARE(grid.cells()[0 + 16 * 1], 2);
@@ -111,14 +118,16 @@ private slots:
         }
     }
 
-    void outsideReadsAsWall() {
+    void outsideReadsAsWall()
+    {
         const MazeGrid grid = filledGrid();
         for (auto [x, y] : std::vector<std::pair<int, int>>{
                  {-1, 1}, {16, 1}, {0, -1}, {0, 10}, {INT_MIN, 0}, {INT_MAX, INT_MAX}})
             QCOMPARE(grid.at(x, y), Cell::Wall);
     }
 
-    void shortestWinTakesTwentyOneReleases() {
+    void shortestWinTakesTwentyOneReleases()
+    {
         const MazeGrid grid = filledGrid();
         QCOMPARE(releasesToRestOn(grid).at({0, 1}), 21);
 
@@ -132,7 +141,8 @@ private slots:
         QCOMPARE(at, core::exitCell);
     }
 
-    void everyPathCellButOneCanBeRestedOn() {
+    void everyPathCellButOneCanBeRestedOn()
+    {
         const MazeGrid grid = filledGrid();
         const auto reachable = releasesToRestOn(grid);
         for (int y = 0; y < MazeGrid::rows; ++y) {
@@ -148,7 +158,8 @@ private slots:
         QCOMPARE(reachable.at({1, 1}), reachable.at({0, 1}) + 1);
     }
 
-    void levelTable() {
+    void levelTable()
+    {
         QCOMPARE(core::levels[0].startCount, std::string_view("30"));
         QCOMPARE(core::levels[1].startCount, std::string_view("20"));
         QCOMPARE(core::levels[2].startCount, std::string_view("10"));

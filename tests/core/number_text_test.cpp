@@ -11,7 +11,8 @@ class NumberTextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void textToNumber_data() {
+    void textToNumber_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
         QTest::newRow("count") << "30" << 30.0;
@@ -33,13 +34,15 @@ private slots:
         QTest::newRow("nan is no number") << "nan" << 0.0;
     }
 
-    void textToNumber() {
+    void textToNumber()
+    {
         QFETCH(QString, text);
         QFETCH(double, number);
         QCOMPARE(core::textToNumber(text.toStdString()), number);
     }
 
-    void numberToText() {
+    void numberToText()
+    {
         QCOMPARE(core::numberToText(19), std::string("19"));
         QCOMPARE(core::numberToText(0), std::string("0"));
         QCOMPARE(core::numberToText(-0.0), std::string("0"));
@@ -47,7 +50,8 @@ private slots:
         QCOMPARE(core::numberToText(0.5), std::string("0.5"));
     }
 
-    void everyCountReadsBack() {
+    void everyCountReadsBack()
+    {
         for (int count = -5; count <= 30; ++count)
             QCOMPARE(core::textToNumber(core::numberToText(count)), double(count));
     }

@@ -33,7 +33,8 @@ private slots:
         QFETCH(const rt::ScreenDesign*, design);
         QFETCH(int, control);
         const rt::ControlDesign& label = design->controls[std::size_t(control)];
-        const QString text = QString::fromUtf8(label.caption.data(), qsizetype(label.caption.size()));
+        const QString text =
+            QString::fromUtf8(label.caption.data(), qsizetype(label.caption.size()));
         const QFontMetrics metrics(rt::toQFont(label.font));
         const int width = rt::pixels(label.width);
         const int height = rt::pixels(label.height);
@@ -48,7 +49,8 @@ private slots:
             QVERIFY2(metrics.horizontalAdvance(word) <= width, qPrintable(word));
         const QRect laidOut =
             metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text);
-        QVERIFY2(laidOut.height() <= height, qPrintable(QString("%1 px high").arg(laidOut.height())));
+        QVERIFY2(laidOut.height() <= height,
+                 qPrintable(QString("%1 px high").arg(laidOut.height())));
     }
 };
 

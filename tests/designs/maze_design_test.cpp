@@ -35,7 +35,10 @@ bool isWallBox(const rt::Control& control)
 }
 
 // Position of a widget among its siblings, back to front.
-int stackPosition(QWidget* widget) { return int(widget->parent()->children().indexOf(widget)); }
+int stackPosition(QWidget* widget)
+{
+    return int(widget->parent()->children().indexOf(widget));
+}
 
 } // namespace
 
@@ -163,7 +166,8 @@ private slots:
         const char* screen = levels[level].screen;
         game.registry.show(screen);
         Game::settle();
-        QCOMPARE(QApplication::focusWidget(), game.control(screen, levels[level].firstTabStop).widget());
+        QCOMPARE(QApplication::focusWidget(),
+                 game.control(screen, levels[level].firstTabStop).widget());
         // Walking the tab order once visits every box and both buttons, in the level's order.
         QStringList buttons;
         std::set<QWidget*> visited;

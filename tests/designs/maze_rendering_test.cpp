@@ -15,9 +15,15 @@ QImage grab(Game& game, const char* screen)
 }
 
 // The middle pixel of a maze cell.
-QPoint centreOf(int x, int y) { return {32 * x + 16, 32 * y + 16}; }
+QPoint centreOf(int x, int y)
+{
+    return {32 * x + 16, 32 * y + 16};
+}
 
-bool isLight(QRgb pixel) { return qGray(pixel) > 160; }
+bool isLight(QRgb pixel)
+{
+    return qGray(pixel) > 160;
+}
 
 // How many pixels of a rectangle are light and how many dark.
 std::pair<int, int> lightAndDark(const QImage& image, const QRect& area)

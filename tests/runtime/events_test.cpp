@@ -15,7 +15,8 @@ class EventsTest : public QObject {
     std::unique_ptr<rt::Registry> registry;
 
     rt::Form& probe() { return *registry->form("frmProbe"); }
-    QWidget* widgetOf(std::string_view name) {
+    QWidget* widgetOf(std::string_view name)
+    {
         // cmdArray is the one element, 7, of its control array.
         rt::Control& control =
             name == "cmdArray" ? probe().control(name, 7) : probe().control(name);
@@ -25,7 +26,8 @@ class EventsTest : public QObject {
 private slots:
     void initTestCase() { rt::setUpApplication(*qApp); }
 
-    void init() {
+    void init()
+    {
         log.clear();
         registry = std::make_unique<rt::Registry>([] {});
         addProbes(*registry, log);
@@ -34,18 +36,21 @@ private slots:
         log.clear();
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         registry.reset();
         QCoreApplication::processEvents();
     }
 
-    void firstFocusGoesToTheLowestTabPosition() {
+    void firstFocusGoesToTheLowestTabPosition()
+    {
         Game::settle();
         // The label holds tab position 0 but takes no focus.
         QCOMPARE(QApplication::focusWidget(), widgetOf("cmdSecond"));
     }
 
-    void tabFollowsTabPositions() {
+    void tabFollowsTabPositions()
+    {
         const std::vector<std::string_view> order = {"cmdFirst", "cmdArray", "picBox", "cmdSecond"};
         for (std::string_view name : order) {
             Game::type(Qt::Key_Tab);
@@ -53,12 +58,14 @@ private slots:
         }
     }
 
-    void screenSeesTheKeyBeforeTheFocusedButton() {
+    void screenSeesTheKeyBeforeTheFocusedButton()
+    {
         Game::type(Qt::Key_Space);
         QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
     }
 
-    void screenSeesEachReleaseOnce() {
+    void screenSeesEachReleaseOnce()
+    {
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
             Game::type(key);
         probe().control("picBox").widget()->setFocus();
@@ -67,7 +74,8 @@ private slots:
                                    "keyup 65 1", "keyup 16 0"}));
     }
 
-    void autoRepeatReleasesAreDropped() {
+    void autoRepeatReleasesAreDropped()
+    {
         Game::press(Qt::Key_Left);
         for (int i = 0; i < 5; ++i)
             Game::release(Qt::Key_Left, Qt::NoModifier, true);
@@ -76,7 +84,8 @@ private slots:
         QCOMPARE(log, QStringList{"keyup 37 0"});
     }
 
-    void enterAndSpaceClickTheFocusedButton() {
+    void enterAndSpaceClickTheFocusedButton()
+    {
         Game::press(Qt::Key_Return);
         QCOMPARE(log, QStringList{"cmdSecond click"});
         log.clear();
@@ -86,7 +95,8 @@ private slots:
         QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
     }
 
-    void altAndTheMarkedLetterClicks() {
+    void altAndTheMarkedLetterClicks()
+    {
         Game::type(Qt::Key_F, Qt::AltModifier);
         Game::type(Qt::Key_A, Qt::AltModifier);
         // A button shows itself pressed for a moment before it clicks.
@@ -94,25 +104,29 @@ private slots:
         QTRY_VERIFY(log.contains("cmdArray(7) click"));
     }
 
-    void mouseClickCarriesTheArrayIndex() {
+    void mouseClickCarriesTheArrayIndex()
+    {
         QTest::mouseClick(widgetOf("cmdArray"), Qt::LeftButton);
         QCOMPARE(log, QStringList{"cmdArray(7) click"});
     }
 
-    void disabledButtonDoesNotClick() {
+    void disabledButtonDoesNotClick()
+    {
         probe().control("cmdFirst").setEnabled(false);
         QTest::mouseClick(widgetOf("cmdFirst"), Qt::LeftButton);
         probe().control("cmdFirst").click();
         QCOMPARE(log, QStringList{});
     }
 
-    void withoutKeyPreviewTheScreenHearsNothingFromItsButtons() {
+    void withoutKeyPreviewTheScreenHearsNothingFromItsButtons()
+    {
         registry->show("frmPlain");
         Game::type(Qt::Key_Left);
         QCOMPARE(log, QStringList{"frmPlain load"});
     }
 
-    void propertiesReachTheWindowAtOnce() {
+    void propertiesReachTheWindowAtOnce()
+    {
         rt::Control& box = probe().control("picBox");
         box.setLeft(-90);
         box.setTop(7500);

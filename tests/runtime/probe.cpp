@@ -3,7 +3,8 @@
 namespace {
 
 rt::ControlDesign button(std::string_view name, std::string_view caption, int left, int tabIndex,
-                         int index = -1) {
+                         int index = -1)
+{
     return {.kind = rt::Kind::Button,
             .name = name,
             .index = index,
@@ -17,7 +18,8 @@ rt::ControlDesign button(std::string_view name, std::string_view caption, int le
 
 } // namespace
 
-const rt::ScreenDesign& probeDesign() {
+const rt::ScreenDesign& probeDesign()
+{
     static const rt::ScreenDesign design{
         .name = "frmProbe",
         .caption = "Probe",
@@ -49,7 +51,8 @@ const rt::ScreenDesign& probeDesign() {
     return design;
 }
 
-const rt::ScreenDesign& plainDesign() {
+const rt::ScreenDesign& plainDesign()
+{
     static const rt::ScreenDesign design{.name = "frmPlain",
                                          .caption = "Plain",
                                          .clientWidth = 3000,
@@ -60,7 +63,8 @@ const rt::ScreenDesign& plainDesign() {
 
 ProbeForm::ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QStringList& log)
     : rt::Form(registry, design)
-    , log_(log) {
+    , log_(log)
+{
     for (const auto& control : controls()) {
         const QString name = QString::fromUtf8(control->name().data(), control->name().size());
         if (control->kind() == rt::Kind::Timer)
@@ -74,15 +78,18 @@ ProbeForm::ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QSt
     }
 }
 
-void ProbeForm::Form_Load() {
+void ProbeForm::Form_Load()
+{
     log_ << QString::fromUtf8(name().data(), name().size()) + " load";
 }
 
-void ProbeForm::Form_KeyUp(int keyCode, int shift) {
+void ProbeForm::Form_KeyUp(int keyCode, int shift)
+{
     log_ << QString("keyup %1 %2").arg(keyCode).arg(shift);
 }
 
-void addProbes(rt::Registry& registry, QStringList& log) {
+void addProbes(rt::Registry& registry, QStringList& log)
+{
     registry.add("frmProbe", [&log](rt::Registry& owner) {
         return std::make_unique<ProbeForm>(owner, probeDesign(), log);
     });

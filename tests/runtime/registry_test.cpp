@@ -23,19 +23,22 @@ class RegistryTest : public QObject {
 private slots:
     void initTestCase() { rt::setUpApplication(*qApp); }
 
-    void init() {
+    void init()
+    {
         log.clear();
         ends = 0;
         registry = std::make_unique<rt::Registry>([this] { ++ends; });
         addProbes(*registry, log);
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         registry.reset();
         settle();
     }
 
-    void loadCreatesHiddenAndRunsLoadOnce() {
+    void loadCreatesHiddenAndRunsLoadOnce()
+    {
         QVERIFY(!registry->form("frmProbe"));
         registry->load("frmProbe");
         QVERIFY(registry->form("frmProbe"));
@@ -47,7 +50,8 @@ private slots:
         QVERIFY(registry->isVisible("frmProbe"));
     }
 
-    void showLoadsShowsAndActivates() {
+    void showLoadsShowsAndActivates()
+    {
         registry->show("frmPlain");
         settle();
         QCOMPARE(log, QStringList{"frmPlain load"});
@@ -62,13 +66,15 @@ private slots:
         QVERIFY(registry->isVisible("frmProbe"));
     }
 
-    void windowHasTheDesignedClientSize() {
+    void windowHasTheDesignedClientSize()
+    {
         registry->show("frmProbe");
         QCOMPARE(probe().window()->size(), QSize(300, 160));
         QCOMPARE(probe().window()->windowTitle(), QString("Probe"));
     }
 
-    void hideKeepsTheScreenAndItsTimers() {
+    void hideKeepsTheScreenAndItsTimers()
+    {
         registry->show("frmProbe");
         probe().control("Label1").setCaption("changed");
         registry->hide("frmProbe");
@@ -81,7 +87,8 @@ private slots:
         QCOMPARE(count("frmProbe load"), 1);
     }
 
-    void loadOnALoadedScreenChangesNothing() {
+    void loadOnALoadedScreenChangesNothing()
+    {
         registry->show("frmProbe");
         rt::Control& box = probe().control("picBox");
         box.setLeft(-90.5f);
@@ -93,7 +100,8 @@ private slots:
         QCOMPARE(count("Timer1 tick"), 0);
     }
 
-    void closedScreenComesBackFresh() {
+    void closedScreenComesBackFresh()
+    {
         registry->show("frmProbe");
         registry->show("frmPlain");
         probe().control("Label1").setCaption("changed");
@@ -109,7 +117,8 @@ private slots:
         QCOMPARE(count("frmProbe load"), 2);
     }
 
-    void closingTheLastVisibleWindowEnds() {
+    void closingTheLastVisibleWindowEnds()
+    {
         registry->show("frmProbe");
         registry->load("frmPlain"); // loaded but hidden
         probe().window()->close();
@@ -118,7 +127,8 @@ private slots:
         QVERIFY(!registry->form("frmPlain"));
     }
 
-    void nothingRunsAfterEnd() {
+    void nothingRunsAfterEnd()
+    {
         registry->show("frmProbe");
         registry->show("frmPlain");
         registry->hide("frmPlain");
@@ -136,7 +146,8 @@ private slots:
         QVERIFY(!registry->form("frmProbe"));
     }
 
-    void endFromInsideAHandler() {
+    void endFromInsideAHandler()
+    {
         registry->show("frmProbe");
         rt::Control& button = probe().control("cmdFirst");
         // What an Exit button does: End from its own click, on its own widget.
@@ -148,7 +159,8 @@ private slots:
         QVERIFY(registry->loadedScreens().empty());
     }
 
-    void timerEnablingRestartsItsInterval() {
+    void timerEnablingRestartsItsInterval()
+    {
         registry->load("frmProbe");
         rt::Control& timer = probe().control("Timer1");
         timer.setEnabled(false);
@@ -162,7 +174,8 @@ private slots:
         QCOMPARE(count("Timer1 tick"), 1);
     }
 
-    void namingAMissingControlStopsTheProgram() {
+    void namingAMissingControlStopsTheProgram()
+    {
         if (qEnvironmentVariableIsSet("PROBE_MISSING_CONTROL")) {
             registry->load("frmProbe");
             probe().control("Nowhere");

@@ -9,7 +9,8 @@
 #include <QWidget>
 
 Game::Game()
-    : registry([this] { ended = true; }) {
+    : registry([this] { ended = true; })
+{
     static bool setUp = [] {
         rt::setUpApplication(*qApp);
         return true;
@@ -18,11 +19,13 @@ Game::Game()
     screens::addAll(registry);
 }
 
-Game::~Game() {
+Game::~Game()
+{
     registry.end();
 }
 
-rt::Form& Game::form(std::string_view screen) {
+rt::Form& Game::form(std::string_view screen)
+{
     rt::Form* form = registry.form(screen);
     if (!form)
         QTest::qFail(qPrintable("not loaded: " + QString::fromUtf8(screen.data(), screen.size())),
@@ -30,11 +33,14 @@ rt::Form& Game::form(std::string_view screen) {
     return *form;
 }
 
-rt::Control& Game::control(std::string_view screen, std::string_view name, int index) {
+rt::Control& Game::control(std::string_view screen, std::string_view name, int index)
+{
     return index < 0 ? form(screen).control(name) : form(screen).control(name, index);
 }
 
-QString Game::activeScreen() const {
+QString Game::activeScreen() const
+{
+    settle();
     for (const std::string& name : registry.loadedScreens()) {
         if (registry.form(name)->window() == QApplication::activeWindow())
             return QString::fromStdString(name);
@@ -44,17 +50,20 @@ QString Game::activeScreen() const {
 
 // Window activation arrives as an event, so let pending events through first, as they
 // would between two keys of a player.
-static QWidget* keyboardTarget() {
+static QWidget* keyboardTarget()
+{
     Game::settle();
     QWidget* target = QApplication::focusWidget();
     return target ? target : QApplication::activeWindow();
 }
 
-void Game::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+void Game::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
     QTest::keyPress(keyboardTarget(), key, modifiers);
 }
 
-void Game::release(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+void Game::release(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
     if (!autoRepeat) {
         QTest::keyRelease(keyboardTarget(), key, modifiers);
         return;
@@ -63,26 +72,31 @@ void Game::release(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat
     QApplication::sendEvent(keyboardTarget(), &event);
 }
 
-void Game::type(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+void Game::type(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
     press(key, modifiers);
     release(key, modifiers);
 }
 
-void Game::tick(std::string_view screen, std::string_view timer, int times) {
+void Game::tick(std::string_view screen, std::string_view timer, int times)
+{
     for (int i = 0; i < times; ++i)
         control(screen, timer).tick();
 }
 
-void Game::closeByFrame(std::string_view screen) {
+void Game::closeByFrame(std::string_view screen)
+{
     form(screen).window()->close();
 }
 
-void Game::settle() {
+void Game::settle()
+{
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
 
-void startGame(Game& game) {
+void startGame(Game& game)
+{
     game.registry.load("frmSplash");
     game.registry.show("frmSplash");
 }

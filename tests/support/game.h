@@ -24,7 +24,8 @@ public:
     rt::Control& control(std::string_view screen, std::string_view name, int index = -1);
     bool isLoaded(std::string_view screen) const { return registry.form(screen) != nullptr; }
     bool isVisible(std::string_view screen) const { return registry.isVisible(screen); }
-    // The screen whose window is active, or "" when none is.
+    // The screen whose window is active once pending events are through, or "" when
+    // none is.
     QString activeScreen() const;
 
     // A key as the player types it, delivered to the widget that has the focus.

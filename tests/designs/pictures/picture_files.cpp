@@ -14,8 +14,7 @@ constexpr qsizetype fileHeaderBytes = 14;
 constexpr qsizetype iconDirBytes = 6;
 constexpr qsizetype iconEntryBytes = 16;
 
-template<typename T>
-T readField(const QByteArray& bytes, qsizetype offset)
+template<typename T> T readField(const QByteArray& bytes, qsizetype offset)
 {
     if (offset < 0 || offset + qsizetype(sizeof(T)) > bytes.size())
         throw std::runtime_error("file cut short");
@@ -63,8 +62,7 @@ IconImage readIconImage(const QByteArray& bytes, const IconEntry& entry)
 
 } // namespace
 
-PixelPlane::PixelPlane(QByteArray file, qsizetype offset, int width, int height,
-                       int bitsPerPixel)
+PixelPlane::PixelPlane(QByteArray file, qsizetype offset, int width, int height, int bitsPerPixel)
     : file_(std::move(file))
     , offset_(offset)
     , width_(width)
@@ -75,7 +73,10 @@ PixelPlane::PixelPlane(QByteArray file, qsizetype offset, int width, int height,
         throw std::runtime_error("pixel data cut short");
 }
 
-qsizetype PixelPlane::rowBytes() const { return (qsizetype(width_) * bitsPerPixel_ + 31) / 32 * 4; }
+qsizetype PixelPlane::rowBytes() const
+{
+    return (qsizetype(width_) * bitsPerPixel_ + 31) / 32 * 4;
+}
 
 std::uint32_t PixelPlane::value(int x, int y) const
 {

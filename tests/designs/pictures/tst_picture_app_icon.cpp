@@ -87,8 +87,8 @@ private slots:
             QCOMPARE(image.info.planes, 1);
             QCOMPARE(image.info.bitsPerPixel, entry.bitsPerPixel);
             QCOMPARE(image.info.compression, 0u);
-            const qsizetype total = 40 + 4 * image.palette.size() + image.colours.byteCount() +
-                                    image.mask.byteCount();
+            const qsizetype total =
+                40 + 4 * image.palette.size() + image.colours.byteCount() + image.mask.byteCount();
             QCOMPARE(total, qsizetype(entry.bytesInResource));
             QVERIFY(image.colours.paddingIsZero());
             QVERIFY(image.mask.paddingIsZero());

@@ -1,0 +1,264 @@
+#include "core/maze_grid.h"
+#include "support/game.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <random>
+
+namespace {
+
+const char* const levelScreens[] = {"frmMaze1", "frmMaze2", "frmMAze3"};
+
+// The shortest way out: 21 releases from the start.
+const std::vector<Qt::Key> winningWay = {
+    Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+    Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left,
+    Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up,   Qt::Key_Left, Qt::Key_Up,
+    Qt::Key_Up,   Qt::Key_Up,   Qt::Key_Left};
+
+// Where the sprite stands for a cell: it drifts against the walls by design.
+QPointF spriteAt(int x, int y)
+{
+    return {6840.0 + 495 * (x - 14), 600.0 + 495 * (y - 1)};
+}
+
+} // namespace
+
+class MazeScreenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Game> game;
+    const char* screen = "frmMaze1";
+
+    rt::Control& sprite() { return game->control(screen, "picSnail"); }
+    QPointF spritePosition() { return {sprite().left(), sprite().top()}; }
+    std::string timeText() { return game->control(screen, "lblTime").caption(); }
+    bool ticking() { return game->control(screen, "Timer1").enabled(); }
+
+    void open(const char* level)
+    {
+        screen = level;
+        game->registry.load(level);
+        game->registry.show(level);
+    }
+
+    void play(const std::vector<Qt::Key>& keys)
+    {
+        for (Qt::Key key : keys)
+            Game::type(key);
+    }
+
+    // What a click on the maze window does after a result screen took the keyboard.
+    void activateMaze()
+    {
+        game->form(screen).window()->activateWindow();
+        Game::settle();
+        QCOMPARE(game->activeScreen(), QString(screen));
+    }
+
+private slots:
+    void init()
+    {
+        game = std::make_unique<Game>();
+        open("frmMaze1");
+    }
+
+    void cleanup() { game.reset(); }
+
+    void freshLevelStartsRunning()
+    {
+        for (const char* level : levelScreens) {
+            open(level);
+            QCOMPARE(spritePosition(), spriteAt(14, 1));
+            QVERIFY(ticking());
+        }
+        QCOMPARE(game->control("frmMaze2", "lblTime").caption(), std::string("20"));
+        game->tick("frmMaze2", "Timer1");
+        QCOMPARE(game->control("frmMaze2", "lblTime").caption(), std::string("19"));
+    }
+
+    void otherKeysDoNothing()
+    {
+        for (Qt::Key key :
+             {Qt::Key_A, Qt::Key_Z, Qt::Key_5, Qt::Key_Escape, Qt::Key_Home, Qt::Key_F1,
+              Qt::Key_Space, Qt::Key_Return, Qt::Key_Shift, Qt::Key_PageDown, Qt::Key_Pause})
+            Game::type(key);
+        QCOMPARE(spritePosition(), spriteAt(14, 1));
+        QVERIFY(!game->isLoaded("frmWon"));
+    }
+
+    void wallsBlockTheStart()
+    {
+        play({Qt::Key_Right, Qt::Key_Up});
+        QCOMPARE(spritePosition(), spriteAt(14, 1));
+    }
+
+    void tenLeftsThenAWall()
+    {
+        play(std::vector<Qt::Key>(10, Qt::Key_Left));
+        QCOMPARE(sprite().left(), 1890.0f);
+        Game::type(Qt::Key_Left); // (3, 1) is a wall, before and after the first test
+        QCOMPARE(sprite().left(), 1890.0f);
+        QCOMPARE(sprite().top(), 600.0f);
+    }
+
+    void holdingAKeyMovesOnlyOnRelease()
+    {
+        Game::press(Qt::Key_Left);
+        for (int i = 0; i < 20; ++i) {
+            Game::press(Qt::Key_Left);
+            Game::release(Qt::Key_Left, Qt::NoModifier, true);
+        }
+        QCOMPARE(spritePosition(), spriteAt(14, 1));
+        Game::release(Qt::Key_Left);
+        QCOMPARE(spritePosition(), spriteAt(13, 1));
+    }
+
+    void winningTakesTwentyOneReleases()
+    {
+        play(std::vector<Qt::Key>(winningWay.begin(), winningWay.end() - 1));
+        QCOMPARE(spritePosition(), spriteAt(2, 1));
+        QVERIFY(!game->isLoaded("frmWon"));
+        game->tick(screen, "Timer1", 4);
+        Game::type(Qt::Key_Left); // through (1, 1) into the exit in one release
+        QCOMPARE(sprite().left(), -90.0f);
+        QCOMPARE(spritePosition(), spriteAt(0, 1));
+        QVERIFY(game->isVisible("frmWon"));
+        qDebug() << QApplication::activeWindow() << game->form("frmWon").window()
+                 << game->form("frmMaze1").window();
+        Game::settle();
+        qDebug() << QApplication::activeWindow() << QApplication::focusWidget();
+        QCOMPARE(game->activeScreen(), QString("frmWon"));
+        QVERIFY(game->isVisible(screen)); // the maze stays behind the result
+        QVERIFY(!ticking());
+        game->tick(screen, "Timer1", 3); // a stopped countdown gets no more ticks
+        QCOMPARE(timeText(), std::string("26"));
+    }
+
+    void winAgainAfterAWin()
+    {
+        play(winningWay);
+        activateMaze();
+        Game::type(Qt::Key_Left); // nothing lies left of the exit
+        QCOMPARE(spritePosition(), spriteAt(0, 1));
+        game->registry.hide("frmWon");
+        activateMaze();
+        Game::type(Qt::Key_Right);
+        QCOMPARE(spritePosition(), spriteAt(1, 1));
+        QVERIFY(!game->isVisible("frmWon"));
+        Game::type(Qt::Key_Left);
+        QCOMPARE(spritePosition(), spriteAt(0, 1));
+        QVERIFY(game->isVisible("frmWon"));
+        QCOMPARE(game->activeScreen(), QString("frmWon"));
+    }
+
+    void levelThreeLosesOnItsTenthTick()
+    {
+        open("frmMAze3");
+        game->tick(screen, "Timer1", 9);
+        QCOMPARE(timeText(), std::string("1"));
+        QVERIFY(!game->isLoaded("frmLost"));
+        QVERIFY(ticking());
+        game->tick(screen, "Timer1");
+        QCOMPARE(timeText(), std::string("0"));
+        QVERIFY(!ticking());
+        QVERIFY(game->isVisible("frmLost"));
+        QCOMPARE(game->activeScreen(), QString("frmLost"));
+        QVERIFY(game->isVisible(screen));
+        game->tick(screen, "Timer1");
+        QCOMPARE(timeText(), std::string("0")); // never below zero
+    }
+
+    void snailStillMovesAfterALoss()
+    {
+        game->tick(screen, "Timer1", 30);
+        QVERIFY(game->isVisible("frmLost"));
+        activateMaze();
+        play(winningWay);
+        QCOMPARE(spritePosition(), spriteAt(0, 1));
+        QVERIFY(game->isVisible("frmWon"));
+        QCOMPARE(timeText(), std::string("0"));
+    }
+
+    void menuKeepsTheLevelRunning()
+    {
+        play({Qt::Key_Left, Qt::Key_Left, Qt::Key_Left});
+        game->tick(screen, "Timer1", 2);
+        game->control(screen, "cmdMenu").click();
+        QVERIFY(game->isVisible("frmLevel"));
+        QVERIFY(!game->isVisible(screen));
+        QCOMPARE(game->activeScreen(), QString("frmLevel"));
+        QVERIFY(ticking());
+        game->tick(screen, "Timer1", 3);
+        game->control("frmLevel", "cmdLevel1", 0).click();
+        QVERIFY(game->isVisible(screen));
+        QCOMPARE(spritePosition(), spriteAt(11, 1));
+        QCOMPARE(timeText(), std::string("25"));
+        QVERIFY(ticking());
+    }
+
+    void hiddenLevelStillLoses()
+    {
+        open("frmMAze3");
+        game->control(screen, "cmdMenu").click();
+        game->tick(screen, "Timer1", 10);
+        QVERIFY(game->isVisible("frmLost"));
+        QVERIFY(!game->isVisible(screen));
+        QVERIFY(game->isVisible("frmLevel"));
+    }
+
+    void levelClosedThroughItsFrameStartsAfresh()
+    {
+        play({Qt::Key_Left, Qt::Key_Left});
+        game->tick(screen, "Timer1", 30);
+        game->closeByFrame(screen); // the lose screen stays open
+        QVERIFY(!game->isLoaded(screen));
+        QVERIFY(!game->ended);
+        Game::settle();
+        game->control("frmLost", "cmdMain").click();
+        game->control("frmLevel", "cmdLevel1", 0).click();
+        QCOMPARE(spritePosition(), spriteAt(14, 1));
+        QCOMPARE(timeText(), std::string("30"));
+        QVERIFY(ticking());
+    }
+
+    void exitEndsTheGame()
+    {
+        game->control(screen, "cmdExit").click();
+        QVERIFY(game->ended);
+        QVERIFY(game->registry.loadedScreens().empty());
+    }
+
+    void spriteFollowsTheCellOverARandomWalk()
+    {
+        core::MazeGrid grid;
+        grid.fill();
+        std::mt19937 random(20261208);
+        const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_X};
+        for (const char* level : levelScreens) {
+            open(level);
+            core::SnailPos at = core::startCell;
+            for (int step = 0; step < 2000; ++step) {
+                const Qt::Key key = keys[random() % 5];
+                Game::type(key);
+                // The rules, restated: one step onto a path; Left carries on into the exit.
+                const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+                const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+                if ((dx || dy) && grid.at(at.x + dx, at.y + dy) == core::Cell::Path) {
+                    at.x += dx;
+                    at.y += dy;
+                }
+                if (key == Qt::Key_Left && grid.at(at.x - 1, at.y) == core::Cell::Exit)
+                    --at.x;
+                QCOMPARE(spritePosition(), spriteAt(at.x, at.y));
+                if (game->activeScreen() != level)
+                    activateMaze();
+            }
+        }
+    }
+};
+
+QTEST_MAIN(MazeScreenTest)
+#include "maze_screen_test.moc"
