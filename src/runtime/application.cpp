@@ -3,6 +3,7 @@
 #include "runtime/widgets.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace rt {
@@ -11,6 +12,7 @@ void setUpApplication(QApplication& app)
 {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
+    QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
     app.setQuitOnLastWindowClosed(false);
 }
 
