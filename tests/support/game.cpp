@@ -57,19 +57,24 @@ static QWidget* keyboardTarget()
     return target ? target : QApplication::activeWindow();
 }
 
+// With no window left (after End), a key reaches nothing of the game.
 void Game::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyPress(keyboardTarget(), key, modifiers);
+    if (QWidget* target = keyboardTarget())
+        QTest::keyPress(target, key, modifiers);
 }
 
 void Game::release(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
+    QWidget* target = keyboardTarget();
+    if (!target)
+        return;
     if (!autoRepeat) {
-        QTest::keyRelease(keyboardTarget(), key, modifiers);
+        QTest::keyRelease(target, key, modifiers);
         return;
     }
     QKeyEvent event(QEvent::KeyRelease, key, modifiers, QString(), true);
-    QApplication::sendEvent(keyboardTarget(), &event);
+    QApplication::sendEvent(target, &event);
 }
 
 void Game::type(Qt::Key key, Qt::KeyboardModifiers modifiers)
