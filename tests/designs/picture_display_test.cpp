@@ -1,0 +1,191 @@
+#include "support/game.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+QImage picture(const char* name)
+{
+    return QImage(QString(":/pictures/%1.bmp").arg(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage grab(Game& game, const char* screen)
+{
+    return game.form(screen).window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Where the screen's visible controls cover its background picture.
+QRegion coveredByControls(rt::Form& form)
+{
+    QRegion covered;
+    for (const auto& control : form.controls()) {
+        if (control->widget() && control->visible())
+            covered += control->widget()->geometry();
+    }
+    return covered;
+}
+
+// The screen shows exactly the given part of the picture at the given place.
+bool showsPicture(const QImage& screen, QPoint at, const QImage& picture, const QRect& part)
+{
+    return screen.copy(QRect(at, part.size())) == picture.copy(part);
+}
+
+} // namespace
+
+// Pictures drawn one picture pixel to one screen pixel, never scaled, cut where their
+// control or window ends.
+class PictureDisplayTest : public QObject {
+    Q_OBJECT
+
+    QImage snailLeft;
+
+    // Moves the snail of a fresh level onto (2, 1), in front of the END boxes.
+    void walkToTheEndBoxes()
+    {
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+                            Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+                            Qt::Key_Up,   Qt::Key_Left, Qt::Key_Up,   Qt::Key_Up,   Qt::Key_Up})
+            Game::type(key);
+    }
+
+private slots:
+    void initTestCase() { snailLeft = picture("SnailLeft"); }
+
+    void splashAndMenuShowTheSameBackdrop()
+    {
+        Game game;
+        game.registry.load("frmSplash");
+        game.registry.load("frmLevel");
+        const QImage backdrop = picture("TitleBackdrop");
+        const QImage splash = grab(game, "frmSplash");
+        const QImage menu = grab(game, "frmLevel");
+        QCOMPARE(splash.size(), QSize(565, 491));
+        QCOMPARE(menu.size(), QSize(581, 490));
+        const QRegion covered =
+            coveredByControls(game.form("frmSplash")) + coveredByControls(game.form("frmLevel"));
+        int compared = 0;
+        for (int y = 0; y < 490; ++y) {
+            for (int x = 0; x < 565; ++x) {
+                if (covered.contains(QPoint(x, y)))
+                    continue;
+                QCOMPARE(splash.pixel(x, y), backdrop.pixel(x, y));
+                QCOMPARE(menu.pixel(x, y), backdrop.pixel(x, y));
+                ++compared;
+            }
+        }
+        QVERIFY(compared > 200000);
+        // The menu's client area is wholly backdrop, to its last column and row.
+        for (int y = 0; y < 490; ++y)
+            QCOMPARE(menu.pixel(580, y), backdrop.pixel(580, y));
+        for (int x = 0; x < 581; x += 7)
+            QCOMPARE(menu.pixel(x, 489), backdrop.pixel(x, 489));
+        // On the splash, column 564 is the last seen, and the top right band runs into it.
+        QCOMPARE(splash.pixel(564, 490), backdrop.pixel(564, 490));
+        for (int y = 192; y < 222; ++y)
+            QCOMPARE(QColor(splash.pixel(564, y)), QColor(Qt::white));
+    }
+
+    void splashSnailsOnUnbrokenWhite()
+    {
+        Game game;
+        game.registry.load("frmSplash");
+        const QImage backdrop = picture("TitleBackdrop");
+        const QImage snailRight = picture("SnailRight");
+        for (const char* array : {"Image1", "Image2"}) {
+            for (int index = 0; index < 3; ++index) {
+                rt::Control& image = game.control("frmSplash", array, index);
+                image.setVisible(true);
+                const QRect area = image.widget()->geometry();
+                QCOMPARE(area.size(), QSize(36, 30));
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    for (int x = area.left(); x <= area.right(); ++x)
+                        QCOMPARE(QColor(backdrop.pixel(x, y)), QColor(Qt::white));
+                }
+                const QImage& shown = array == std::string_view("Image1") ? snailRight : snailLeft;
+                QVERIFY(showsPicture(grab(game, "frmSplash"), area.topLeft(), shown, shown.rect()));
+            }
+        }
+    }
+
+    void spriteShowsTheSnailsTopLeftOnly()
+    {
+        Game game;
+        game.registry.load("frmMaze1");
+        const QImage maze = grab(game, "frmMaze1");
+        // The window's edge cuts the box's last two columns.
+        QVERIFY(showsPicture(maze, QPoint(456, 40), snailLeft, QRect(0, 0, 23, 25)));
+        // Below the box lies the wall of (14, 2), not the rest of the snail's foot.
+        QCOMPARE(QColor(maze.pixel(470, 65)), QColor(Qt::black));
+    }
+
+    void endBoxesShowBlackLettersOnWhite()
+    {
+        Game game;
+        game.registry.load("frmMaze2");
+        const QImage maze = grab(game, "frmMaze2");
+        const char* letters[] = {"LetterE", "LetterN", "LetterD"};
+        for (int cell = 0; cell < 3; ++cell) {
+            const QImage letter = picture(letters[cell]);
+            // Neighbouring boxes overlap its edges by a pixel.
+            const QRect box(32 * cell, 32, 32, 32);
+            QVERIFY(showsPicture(maze, box.topLeft() + QPoint(1, 1), letter, QRect(1, 1, 30, 29)));
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const QColor pixel = maze.pixel(x, y);
+                    QVERIFY(pixel == Qt::black || pixel == Qt::white);
+                    if (y >= box.top() + 30)
+                        QCOMPARE(pixel, QColor(Qt::white)); // below the picture: back colour
+                }
+            }
+        }
+    }
+
+    void snailAgainstTheEndBoxes_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("snailInFront");
+        QTest::newRow("level 1") << "frmMaze1" << true;
+        QTest::newRow("level 2") << "frmMaze2" << true;
+        QTest::newRow("level 3") << "frmMAze3" << false;
+    }
+
+    void snailAgainstTheEndBoxes()
+    {
+        QFETCH(QString, screen);
+        QFETCH(bool, snailInFront);
+        Game game;
+        game.registry.show(screen.toStdString());
+        walkToTheEndBoxes();
+        const QImage maze = grab(game, qPrintable(screen));
+        const QPoint sprite(60, 40); // cell (2, 1), drifted 12 steps of 495 twips
+        // Its last row reaches the wall below (1, 1), which is in front on level 2.
+        QCOMPARE(showsPicture(maze, sprite, snailLeft, QRect(0, 0, 25, 24)), snailInFront);
+        if (!snailInFront) {
+            for (int y = 0; y < 25; ++y) {
+                for (int x = 0; x < 25; ++x) {
+                    const QColor pixel = maze.pixel(sprite + QPoint(x, y));
+                    QVERIFY(pixel == Qt::black || pixel == Qt::white);
+                }
+            }
+        }
+    }
+
+    void everyWindowCarriesTheIcon()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        Game game;
+        game.registry.load("frmMaze1");
+        QCOMPARE(game.form("frmMaze1").window()->windowIcon().cacheKey(), icon.cacheKey());
+    }
+};
+
+QTEST_MAIN(PictureDisplayTest)
+#include "picture_display_test.moc"
