@@ -13,14 +13,11 @@ namespace rt {
 
 namespace {
 
-bool isFocusable(const Control& control)
+// Buttons and picture boxes are windows of their own: they stand in front of the
+// other controls and can take the focus.
+bool isWindowed(Kind kind)
 {
-    return control.kind() == Kind::Button || control.kind() == Kind::PictureBox;
-}
-
-bool isInFrontGroup(const ControlDesign& design)
-{
-    return design.kind == Kind::Button || design.kind == Kind::PictureBox;
+    return kind == Kind::Button || kind == Kind::PictureBox;
 }
 
 [[noreturn]] void missing(std::string_view screen, std::string_view what, std::string_view name)
@@ -85,29 +82,23 @@ bool Form::isVisible() const
     return window_->isVisible();
 }
 
+// A design lists a picture box before the controls it contains.
 void Form::buildControls()
 {
     for (const ControlDesign& design : design_.controls) {
         auto control = std::make_unique<Control>(design);
+        QWidget* parent =
+            design.container.empty() ? window_ : this->control(design.container).widget();
         if (design.kind == Kind::Timer) {
             control->attach(new QTimer(window_));
         } else if (design.kind == Kind::Button) {
-            control->attach(new QPushButton(window_));
+            control->attach(new QPushButton(parent));
         } else {
-            control->attach(new ControlView(*control, window_));
+            control->attach(new ControlView(*control, parent));
         }
         if (control->widget())
             window_->watchKeysOf(control->widget());
         controls_.push_back(std::move(control));
-    }
-    for (const auto& control : controls_) {
-        const std::string_view container = control->design().container;
-        if (!container.empty()) {
-            Control& box = this->control(container);
-            control->widget()->setParent(box.widget());
-            control->setLeft(control->left()); // place it again, now inside the box
-            control->setVisible(control->visible());
-        }
     }
 }
 
@@ -116,7 +107,7 @@ void Form::stackControls()
     // raise() brings a widget to the front, so go from the back-most to the front-most.
     for (bool front : {false, true}) {
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-            if ((*it)->widget() && isInFrontGroup((*it)->design()) == front)
+            if ((*it)->widget() && isWindowed((*it)->kind()) == front)
                 (*it)->widget()->raise();
         }
     }
@@ -126,7 +117,7 @@ void Form::orderTabStops()
 {
     std::vector<Control*> stops;
     for (const auto& control : controls_) {
-        if (isFocusable(*control))
+        if (isWindowed(control->kind()))
             stops.push_back(control.get());
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) {
@@ -140,7 +131,7 @@ Control* Form::firstTabStop() const
 {
     Control* first = nullptr;
     for (const auto& control : controls_) {
-        if (isFocusable(*control) && control->visible() && control->enabled() &&
+        if (isWindowed(control->kind()) && control->visible() && control->enabled() &&
             (!first || control->design().tabIndex < first->design().tabIndex))
             first = control.get();
     }
