@@ -13,6 +13,8 @@ void setUpApplication(QApplication& app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
     QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
+    // Ties the windows to the installed desktop entry, which names the icon too.
+    QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
     app.setQuitOnLastWindowClosed(false);
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+// What the packaging tests share: the files an installation holds and a way to run the
+// tools that install, pack and inspect the program.
+
+#include <QString>
+#include <QStringList>
+
+namespace packaging {
+
+// Names the desktop entry, the AppStream metadata and the icon alike.
+inline const QString appId = "io.github.trundlex.Trundlex";
+
+QString iconFile(int size);
+
+// Relative to the installation prefix.
+QStringList installedFiles();
+
+struct CommandResult {
+    int exitCode = -1; // -1 when the program did not start or did not finish
+    QString output;    // standard output and standard error together
+};
+
+CommandResult runCommand(const QString& program, const QStringList& arguments);
+
+} // namespace packaging
