@@ -6,7 +6,23 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include <X11/XKBlib.h>
+
 namespace rt {
+
+namespace {
+
+// A held key repeats as pairs of release and press. Qt tells those releases from the
+// final one by looking for the press already queued behind them, which a busy machine
+// may not have delivered yet; asked this way, the X server sends no release until the
+// key really goes up.
+void reportOnlyRealKeyReleases(QApplication& app)
+{
+    if (auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>())
+        XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
+}
+
+} // namespace
 
 void setUpApplication(QApplication& app)
 {
@@ -16,6 +32,7 @@ void setUpApplication(QApplication& app)
     // Ties the windows to the installed desktop entry, which names the icon too.
     QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
     app.setQuitOnLastWindowClosed(false);
+    reportOnlyRealKeyReleases(app);
 }
 
 } // namespace rt
