@@ -17,6 +17,11 @@ bool xdotool(const QStringList& arguments, int timeoutMs)
     clock.start();
     while (process.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs)
         QTest::qWait(10);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
     QTest::qWait(50); // the last events reach the program
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
