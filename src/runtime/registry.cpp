@@ -33,6 +33,9 @@ void Registry::load(std::string_view screen)
     if (ended_ || target.form)
         return;
     target.form = target.factory(*this);
+    if (target.form->name() != screen)
+        qFatal("The screen %s is built from the design of %s", std::string(screen).c_str(),
+               std::string(target.form->name()).c_str());
     target.form->deliverLoad();
 }
 

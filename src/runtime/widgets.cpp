@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResource>
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace rt {
@@ -39,24 +42,27 @@ QColor systemColour(int index)
     qFatal("No system colour %d in the standard scheme", index);
 }
 
-struct BundledFonts {
-    QString plain;
-    QString bold;
-};
-
-const BundledFonts& bundledFonts()
+// The resource is stored uncompressed, so the font database reads the font where it lies
+// in the executable rather than from a copy.
+QString registerBundledFont(const QString& file)
 {
-    static const BundledFonts fonts = [] {
-        auto family = [](const char* file) {
-            const int id = QFontDatabase::addApplicationFont(QString(":/fonts/") + file);
-            if (id < 0)
-                qFatal("The bundled font %s cannot be loaded", file);
-            return QFontDatabase::applicationFontFamilies(id).value(0);
-        };
-        return BundledFonts{family("LiberationSans-Regular.ttf"),
-                            family("LiberationSans-Bold.ttf")};
-    }();
-    return fonts;
+    const int id =
+        QFontDatabase::addApplicationFontFromData(QResource(":/fonts/" + file).uncompressedData());
+    if (id < 0)
+        qFatal("The bundled font %s cannot be loaded", qPrintable(file));
+    return QFontDatabase::applicationFontFamilies(id).value(0);
+}
+
+// Each bundled face is registered when a font first asks for it: the first screen needs
+// only the plain one.
+const QString& bundledFamily(bool bold)
+{
+    static std::optional<QString> families[2];
+    std::optional<QString>& family = families[bold];
+    if (!family)
+        family =
+            registerBundledFont(bold ? "LiberationSans-Bold.ttf" : "LiberationSans-Regular.ttf");
+    return *family;
 }
 
 } // namespace
@@ -86,11 +92,10 @@ QColor toQColor(Colour colour)
 
 QFont toQFont(const Font& font)
 {
-    const BundledFonts& bundled = bundledFonts();
-    QString family = bundled.plain;
+    QString family = bundledFamily(false);
     if (!font.face.empty())
-        family =
-            QFontDatabase::hasFamily(toQString(font.face)) ? toQString(font.face) : bundled.bold;
+        family = QFontDatabase::hasFamily(toQString(font.face)) ? toQString(font.face)
+                                                                : bundledFamily(true);
     QFont result(family);
     // Sizes in whole pixels at 96 dpi, so text measures the same on every display.
     result.setPixelSize(int(std::lround(font.points * 96 / 72)));
@@ -103,7 +108,11 @@ const QPixmap& picture(std::string_view name)
     static std::map<std::string, QPixmap, std::less<>> loaded;
     auto found = loaded.find(name);
     if (found == loaded.end()) {
-        QPixmap pixmap(":/pictures/" + toQString(name) + ".bmp");
+        // Read as the bitmap it is: a reader left to guess the format first loads every
+        // image plugin installed to ask each one.
+        QImageReader reader(":/pictures/" + toQString(name) + ".bmp", "bmp");
+        reader.setAutoDetectImageFormat(false);
+        const QPixmap pixmap = QPixmap::fromImageReader(&reader);
         if (pixmap.isNull())
             qFatal("The picture %s cannot be loaded", std::string(name).c_str());
         found = loaded.emplace(std::string(name), pixmap).first;
