@@ -1,7 +1,11 @@
 // Measures a maze screen as the player meets it: how soon a level is lost against
 // its allowed time, and how long a key release takes to show the moved snail.
-// Run it on the display to measure, for example QT_QPA_PLATFORM=offscreen.
+// Run it on the display to measure; tools/bench/side_by_side collects its figures.
 
+#include "core/levels.h"
+#include "core/number_text.h"
+#include "game_probes.h"
+#include "readings.h"
 #include "runtime/application.h"
 #include "runtime/form.h"
 #include "runtime/registry.h"
@@ -14,39 +18,45 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
 
-const char* const levels[] = {"frmMaze1", "frmMaze2", "frmMAze3"};
-
-// Opens all three levels at once and notes when each one stops its countdown at zero.
+// Opens all three levels at once and notes, for each, how long after its Load (which
+// starts its countdown) the tick that brings the count to zero begins, against the time
+// the level allows.
 void measureCountdowns(rt::Registry& registry)
 {
-    std::vector<qint64> lostAt(3, -1);
-    QElapsedTimer clock;
-    clock.start();
-    for (const char* level : levels)
-        registry.show(level);
+    struct Countdown {
+        const core::Level& level;
+        std::int64_t startedAt;
+        std::int64_t lastTickAt = 0;
+    };
+    std::vector<Countdown> countdowns;
+    countdowns.reserve(core::levels.size());
+    for (const core::Level& level : core::levels) {
+        registry.load(level.screen);
+        Countdown& countdown = countdowns.emplace_back(level, bench::monotonicNs());
+        bench::onTick(*registry.form(level.screen), "Timer1",
+                      [&countdown] { countdown.lastTickAt = bench::monotonicNs(); });
+        registry.show(level.screen);
+    }
     QTimer poll;
-    poll.setTimerType(Qt::PreciseTimer);
-    poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (int i = 0; i < 3; ++i) {
-            rt::Form* form = registry.form(levels[i]);
-            if (lostAt[i] < 0 && !form->control("Timer1").enabled())
-                lostAt[i] = clock.nsecsElapsed();
-        }
-        if (std::ranges::none_of(lostAt, [](qint64 at) { return at < 0; }))
+        if (std::ranges::none_of(core::levels, [&](const core::Level& level) {
+                return registry.form(level.screen)->control("Timer1").enabled();
+            }))
             QCoreApplication::exit();
     });
-    poll.start();
+    poll.start(100);
     QApplication::exec();
-    for (int i = 0; i < 3; ++i) {
-        const double ideal = 30.0 - 10 * i;
-        std::printf("%s lost after %.4f s, ideal %.0f s: off by %+.1f ms\n", levels[i],
-                    double(lostAt[i]) / 1e9, ideal, double(lostAt[i]) / 1e6 - ideal * 1000);
+    for (const Countdown& countdown : countdowns) {
+        const double allowedMs =
+            core::textToNumber(countdown.level.startCount) * countdown.level.tickMs;
+        bench::report("countdown_" + std::to_string(int(allowedMs / 1000)) + "s_off_ms",
+                      double(countdown.lastTickAt - countdown.startedAt) / 1e6 - allowedMs);
     }
 }
 
@@ -56,9 +66,7 @@ void measureCountdowns(rt::Registry& registry)
 // marks the end.
 void measureKeyToRepaint(rt::Registry& registry, int releases)
 {
-    registry.show("frmMaze1");
-    QWidget* window = registry.form("frmMaze1")->window();
-    QCoreApplication::processEvents();
+    QWidget* window = bench::showScreen(registry, "frmMaze1").window();
     int updates = 0;
     struct UpdateCounter : QObject {
         int& count;
@@ -74,6 +82,7 @@ void measureKeyToRepaint(rt::Registry& registry, int releases)
     } counter(updates);
     window->installEventFilter(&counter);
 
+    int withoutUpdate = 0;
     std::vector<double> micros;
     micros.reserve(std::size_t(releases));
     QElapsedTimer clock;
@@ -86,14 +95,13 @@ void measureKeyToRepaint(rt::Registry& registry, int releases)
         QApplication::sendEvent(target, &release);
         QCoreApplication::processEvents();
         micros.push_back(double(clock.nsecsElapsed()) / 1000);
-        if (updates == updatesBefore)
-            std::printf("release %d brought no update\n", i);
+        withoutUpdate += updates == updatesBefore;
     }
     std::ranges::sort(micros);
-    std::printf("key release to repaint over %d releases: median %.3f ms, 99th percentile "
-                "%.3f ms, worst %.3f ms\n",
-                releases, micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
-                micros.back() / 1000);
+    bench::report("key_release_median_ms", micros[micros.size() / 2] / 1000);
+    bench::report("key_release_p99_ms", micros[micros.size() * 99 / 100] / 1000);
+    bench::report("key_release_worst_ms", micros.back() / 1000);
+    bench::report("key_releases_without_update", withoutUpdate);
 }
 
 } // namespace
@@ -102,7 +110,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     rt::setUpApplication(app);
-    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     {
         rt::Registry registry([] {});
         screens::addAll(registry);

@@ -1,0 +1,74 @@
+#include "game_probes.h"
+
+#include "readings.h"
+#include "runtime/control.h"
+#include "runtime/form.h"
+#include "runtime/registry.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+
+namespace bench {
+
+namespace {
+
+class TickWatch : public QObject {
+public:
+    TickWatch(QTimer* timer, std::function<void()> tick)
+        : QObject(timer)
+        , tick_(std::move(tick))
+    {
+        timer->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer)
+            tick_();
+        return false;
+    }
+
+private:
+    std::function<void()> tick_;
+};
+
+// The timer control's own timer: the one the window holds with the control's interval.
+QTimer* timerOf(rt::Form& form, std::string_view timer)
+{
+    const int interval = form.control(timer).design().interval;
+    for (QTimer* candidate : form.window()->findChildren<QTimer*>()) {
+        if (candidate->interval() == interval)
+            return candidate;
+    }
+    qFatal("%s has no timer with the interval of %s", std::string(form.name()).c_str(),
+           std::string(timer).c_str());
+}
+
+} // namespace
+
+rt::Form& showScreen(rt::Registry& registry, std::string_view screen)
+{
+    registry.load(screen);
+    rt::Form& form = *registry.form(screen);
+    bool shown = false;
+    onFirstFrame(form.window(), [&shown] { shown = true; });
+    registry.show(screen);
+    const QDeadlineTimer deadline(10'000);
+    while (!shown) {
+        if (deadline.hasExpired())
+            qFatal("%s showed no frame in ten seconds", std::string(screen).c_str());
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    return form;
+}
+
+void onTick(rt::Form& form, std::string_view timer, std::function<void()> tick)
+{
+    new TickWatch(timerOf(form, timer), std::move(tick));
+}
+
+} // namespace bench

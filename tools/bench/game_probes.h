@@ -1,0 +1,23 @@
+#pragma once
+
+// Ways into the game's screens for the benchmarks that measure them from the inside.
+
+#include <functional>
+#include <string_view>
+
+namespace rt {
+class Form;
+class Registry;
+} // namespace rt
+
+namespace bench {
+
+// Loads and shows a screen as the game does, then runs the event loop until its window
+// has shown its first frame.
+rt::Form& showScreen(rt::Registry& registry, std::string_view screen);
+
+// Calls tick each time the screen's timer fires, as the tick begins, before the screen's
+// own handler runs.
+void onTick(rt::Form& form, std::string_view timer, std::function<void()> tick);
+
+} // namespace bench

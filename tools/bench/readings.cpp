@@ -1,0 +1,80 @@
+#include "readings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QWidget>
+
+#include <cstdio>
+#include <ctime>
+
+namespace bench {
+
+namespace {
+
+std::int64_t nanoseconds(clockid_t clock)
+{
+    timespec now{};
+    clock_gettime(clock, &now);
+    return std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// Watches one window for its first paint event.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* window, std::function<void()> done)
+        : QObject(window)
+        , done_(std::move(done))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), done_, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> done_;
+};
+
+} // namespace
+
+std::int64_t monotonicNs()
+{
+    return nanoseconds(CLOCK_MONOTONIC);
+}
+
+double cpuMs()
+{
+    return double(nanoseconds(CLOCK_PROCESS_CPUTIME_ID)) / 1e6;
+}
+
+long peakResidentKb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        qFatal("/proc/self/status cannot be read");
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    qFatal("/proc/self/status has no VmHWM");
+}
+
+void report(std::string_view figure, double value)
+{
+    std::printf("%.*s %.6f\n", int(figure.size()), figure.data(), value);
+    std::fflush(stdout);
+}
+
+void onFirstFrame(QWidget* window, std::function<void()> done)
+{
+    new FirstPaint(window, std::move(done));
+}
+
+} // namespace bench

@@ -1,0 +1,262 @@
+// Runs the game's benchmarks and the bare window (bare_window) on the current display and
+// prints one Markdown table: each figure for the game, the bare window's where it has one,
+// their ratio, the target, and whether the game meets it. The programs it runs sit in
+// its own directory and report "figure value" lines.
+
+#include "readings.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int startUpRuns = 20;
+constexpr int splashMs = 2500;
+constexpr int mazeIdleMs = 10'000;
+
+using Readings = std::map<std::string, double, std::less<>>;
+
+struct Finished {
+    double startedAtMs;
+    Readings readings;
+};
+
+double nowMs()
+{
+    return double(bench::monotonicNs()) / 1e6;
+}
+
+// The figures among everything the program wrote: Qt's own messages are lines of more
+// than two words.
+Readings readingsIn(const std::string& output)
+{
+    Readings readings;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string figure;
+        double value = 0;
+        std::string more;
+        if (words >> figure >> value && !(words >> more))
+            readings[figure] = value;
+    }
+    return readings;
+}
+
+[[noreturn]] void fail(const std::string& program, const std::string& why)
+{
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), why.c_str());
+    std::exit(1);
+}
+
+// Starts one of the benchmark programs and waits for it to end. Its standard output and
+// error go to one pipe; the clock is read last thing before the process is spawned.
+Finished run(std::vector<std::string> command)
+{
+    const std::string program = command.front();
+    command.front() =
+        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / program).string();
+    std::vector<char*> argv;
+    for (std::string& word : command)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int ends[2];
+    if (pipe(ends) != 0)
+        fail(program, "no pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, ends[0]);
+    posix_spawn_file_actions_addclose(&actions, ends[1]);
+    pid_t child = 0;
+    const double startedAtMs = nowMs();
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        fail(program, "cannot be started");
+    posix_spawn_file_actions_destroy(&actions);
+    close(ends[1]);
+
+    std::string output;
+    char buffer[4096];
+    for (ssize_t got; (got = read(ends[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, std::size_t(got));
+    close(ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        fail(program, "failed:\n" + output);
+    return {startedAtMs, readingsIn(output)};
+}
+
+double reading(const Finished& finished, std::string_view figure)
+{
+    const auto found = finished.readings.find(figure);
+    if (found == finished.readings.end())
+        fail(std::string(figure), "was not reported");
+    return found->second;
+}
+
+double median(std::vector<double> values)
+{
+    std::ranges::sort(values);
+    return values[values.size() / 2];
+}
+
+double megabytes(double bytes)
+{
+    return bytes / (1024 * 1024);
+}
+
+struct Row {
+    std::string figure;
+    double game;
+    std::optional<double> bare;
+    std::string unit;
+    std::string target;
+    std::optional<bool> met;
+};
+
+// Counts bare, measures with three figures after the point below 10 and one above.
+std::string shown(double value, const std::string& unit)
+{
+    char text[64];
+    if (unit.empty())
+        std::snprintf(text, sizeof text, "%.0f", value);
+    else
+        std::snprintf(text, sizeof text, std::fabs(value) < 10 ? "%.3f %s" : "%.1f %s", value,
+                      unit.c_str());
+    return text;
+}
+
+void print(const std::vector<Row>& rows)
+{
+    std::printf("| Figure | trundlex | bare window | ratio | target | met |\n");
+    std::printf("|---|---:|---:|---:|---|---|\n");
+    for (const Row& row : rows) {
+        std::string bare = "-";
+        std::string ratio = "-";
+        if (row.bare) {
+            bare = shown(*row.bare, row.unit);
+            if (*row.bare > 0.05) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%.2fx", row.game / *row.bare);
+                ratio = text;
+            }
+        }
+        std::printf("| %s | %s | %s | %s | %s | %s |\n", row.figure.c_str(),
+                    shown(row.game, row.unit).c_str(), bare.c_str(), ratio.c_str(),
+                    row.target.c_str(),
+                    !row.met   ? "-"
+                    : *row.met ? "yes"
+                               : "**no**");
+    }
+}
+
+// From the process's start to its first window's first frame, and its peak resident
+// memory at that moment, over alternate runs of the game and the bare window so that
+// both meet the same state of the machine.
+std::vector<Row> startUp()
+{
+    const std::vector<std::string> programs = {"trundlex_first_frame", "bare_window"};
+    std::map<std::string, std::vector<double>> ms;
+    std::map<std::string, std::vector<double>> cpuMs;
+    std::map<std::string, std::vector<double>> peakKb;
+    for (int i = 0; i < startUpRuns; ++i) {
+        for (const std::string& program : programs) {
+            const Finished finished = run({program});
+            ms[program].push_back(reading(finished, "first_frame_at_ms") - finished.startedAtMs);
+            cpuMs[program].push_back(reading(finished, "first_frame_cpu_ms"));
+            peakKb[program].push_back(reading(finished, "peak_resident_kb"));
+        }
+    }
+    const double game = median(ms[programs[0]]);
+    const double bare = median(ms[programs[1]]);
+    const std::string runs = " (median of " + std::to_string(startUpRuns) + ")";
+    return {{"start-up to the first frame" + runs, game, bare, "ms",
+             "at most 1.15x the bare window", game <= 1.15 * bare},
+            {"CPU time used by the first frame" + runs, median(cpuMs[programs[0]]),
+             median(cpuMs[programs[1]]), "ms", "-", std::nullopt},
+            {"peak resident memory at the first frame",
+             megabytes(median(peakKb[programs[0]]) * 1024),
+             megabytes(median(peakKb[programs[1]]) * 1024), "MB", "-", std::nullopt}};
+}
+
+std::vector<Row> memory()
+{
+    const Finished game = run({"memory_bench"});
+    const Finished bare = run({"bare_window"});
+    const double barePeak = megabytes(reading(bare, "peak_resident_kb") * 1024);
+    const double pictures = megabytes(reading(game, "picture_bytes"));
+    const double limit = 1.25 * barePeak + pictures;
+    char target[160];
+    std::snprintf(target, sizeof target,
+                  "at most 1.25x the bare window + %.0f decoded pictures (%.2f MB) = %.1f MB",
+                  reading(game, "picture_count"), pictures, limit);
+    const double peak = megabytes(reading(game, "peak_resident_kb") * 1024);
+    return {{"peak resident memory after all nine screens", peak, barePeak, "MB", target,
+             peak <= limit},
+            {"of which the windows' own pixels (width x height x 4)",
+             megabytes(reading(game, "window_pixel_bytes")),
+             megabytes(reading(bare, "window_pixel_bytes")), "MB", "-", std::nullopt}};
+}
+
+double bareIdleCpuMs(int ms)
+{
+    return reading(run({"bare_window", "--stay", std::to_string(ms)}), "idle_cpu_ms");
+}
+
+std::vector<Row> idleCost()
+{
+    const Finished game = run({"idle_bench"});
+    const double splash = reading(game, "splash_cpu_ms");
+    const double maze = reading(game, "maze_idle_cpu_ms");
+    return {{"CPU time of the splash from its first frame to its hand-over", splash,
+             bareIdleCpuMs(splashMs), "ms", "under 40 ms", splash < 40},
+            {"CPU time of a maze screen left alone for 10 s", maze, bareIdleCpuMs(mazeIdleMs), "ms",
+             "under 20 ms", maze < 20}};
+}
+
+std::vector<Row> mazePlay()
+{
+    const Finished game = run({"maze_bench"});
+    const double median = reading(game, "key_release_median_ms");
+    const double p99 = reading(game, "key_release_p99_ms");
+    const double silent = reading(game, "key_releases_without_update");
+    std::vector<Row> rows = {
+        {"key release to repaint, median of 10,000", median, std::nullopt, "ms", "under 0.5 ms",
+         median < 0.5},
+        {"key release to repaint, 99th percentile", p99, std::nullopt, "ms", "under 2 ms", p99 < 2},
+        {"key release to repaint, worst", reading(game, "key_release_worst_ms"), std::nullopt, "ms",
+         "-", std::nullopt},
+        {"key releases that brought no repaint", silent, std::nullopt, "", "none", silent == 0},
+    };
+    for (int seconds : {30, 20, 10}) {
+        const double off = reading(game, "countdown_" + std::to_string(seconds) + "s_off_ms");
+        rows.push_back({"level of " + std::to_string(seconds) + " s lost late by", off,
+                        std::nullopt, "ms", "within 20 ms", std::fabs(off) <= 20});
+    }
+    return rows;
+}
+
+} // namespace
+
+int main()
+{
+    std::vector<Row> rows;
+    for (const auto& more : {startUp(), memory(), idleCost(), mazePlay()})
+        rows.insert(rows.end(), more.begin(), more.end());
+    print(rows);
+    return 0;
+}
