@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <map>
-#include <optional>
 #include <string>
 
 namespace rt {
@@ -57,12 +56,12 @@ QString registerBundledFont(const QString& file)
 // only the plain one.
 const QString& bundledFamily(bool bold)
 {
-    static std::optional<QString> families[2];
-    std::optional<QString>& family = families[bold];
-    if (!family)
-        family =
-            registerBundledFont(bold ? "LiberationSans-Bold.ttf" : "LiberationSans-Regular.ttf");
-    return *family;
+    if (bold) {
+        static const QString family = registerBundledFont("LiberationSans-Bold.ttf");
+        return family;
+    }
+    static const QString family = registerBundledFont("LiberationSans-Regular.ttf");
+    return family;
 }
 
 } // namespace
