@@ -5,10 +5,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResource>
+#include <QTimer>
+#include <QtEndian>
 
 #include <cmath>
 #include <map>
@@ -64,6 +65,33 @@ const QString& bundledFamily(bool bold)
     return family;
 }
 
+// The game's pictures are bitmaps of one kind: a 54-byte header, then uncompressed rows of
+// 24 or 32 bits a pixel, blue first, bottom row first, each padded to a multiple of four
+// bytes. A 24-bit picture is drawn straight from where it lies in the executable: decoded,
+// the backdrop would take a third more memory and the time to convert every pixel before
+// the first frame. The few 32-bit pixels are copied, as they may not lie on a 4-byte
+// boundary there.
+QImage storedRows(std::string_view name)
+{
+    const QResource file(":/pictures/" + toQString(name) + ".bmp");
+    const qint64 size = file.compressionAlgorithm() == QResource::NoCompression ? file.size() : 0;
+    const uchar* bytes = file.data();
+    const auto field = [&](int at) {
+        return size >= 54 ? qFromLittleEndian<qint32>(bytes + at) : 0;
+    };
+    const qint32 bitsPerPixel = field(28) & 0xFFFF;
+    const qint32 width = field(18);
+    const qint32 height = field(22);
+    const qint64 rowBytes = (qint64(width) * bitsPerPixel / 8 + 3) / 4 * 4;
+    if (size < 54 || bytes[0] != 'B' || bytes[1] != 'M' || field(30) != 0 ||
+        (bitsPerPixel != 24 && bitsPerPixel != 32) || width <= 0 || height <= 0 || field(10) < 54 ||
+        size < field(10) + rowBytes * height)
+        qFatal("The picture %s is not a bitmap the game can draw", std::string(name).c_str());
+    const QImage rows(bytes + field(10), width, height, rowBytes,
+                      bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);
+    return bitsPerPixel == 24 ? rows : rows.copy();
+}
+
 } // namespace
 
 int pixels(float twips)
@@ -102,21 +130,22 @@ QFont toQFont(const Font& font)
     return result;
 }
 
-const QPixmap& picture(std::string_view name)
+const QImage& picture(std::string_view name)
 {
-    static std::map<std::string, QPixmap, std::less<>> loaded;
+    static std::map<std::string, QImage, std::less<>> loaded;
     auto found = loaded.find(name);
-    if (found == loaded.end()) {
-        // Read as the bitmap it is: a reader left to guess the format first loads every
-        // image plugin installed to ask each one.
-        QImageReader reader(":/pictures/" + toQString(name) + ".bmp", "bmp");
-        reader.setAutoDetectImageFormat(false);
-        const QPixmap pixmap = QPixmap::fromImageReader(&reader);
-        if (pixmap.isNull())
-            qFatal("The picture %s cannot be loaded", std::string(name).c_str());
-        found = loaded.emplace(std::string(name), pixmap).first;
-    }
+    if (found == loaded.end())
+        found = loaded.emplace(std::string(name), storedRows(name)).first;
     return found->second;
+}
+
+void drawPicture(QPainter& painter, std::string_view name)
+{
+    const QImage& rows = picture(name);
+    painter.save();
+    painter.setTransform(QTransform(1, 0, 0, -1, 0, rows.height()), true);
+    painter.drawImage(0, 0, rows);
+    painter.restore();
 }
 
 int virtualKey(const QKeyEvent& event)
@@ -176,7 +205,7 @@ void ControlView::paintEvent(QPaintEvent*)
         [[fallthrough]];
     case Kind::Image:
         if (!design.picture.empty())
-            painter.drawPixmap(0, 0, picture(design.picture));
+            drawPicture(painter, design.picture);
         break;
     case Kind::Line: {
         painter.setPen(QPen(toQColor(design.fore), design.lineWidth, Qt::SolidLine, Qt::FlatCap));
@@ -220,7 +249,7 @@ void FormWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(design_.back));
     if (!design_.picture.empty())
-        painter.drawPixmap(0, 0, picture(design_.picture));
+        drawPicture(painter, design_.picture);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -228,6 +257,18 @@ void FormWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (onClosedByPlayer)
         onClosedByPlayer();
+}
+
+// The game keeps every screen it has opened, most of them hidden, so a hidden window gives
+// up its native window and its pixels, four bytes a pixel; a minimised one is not hidden
+// and keeps them. Not at once: the window may be hiding itself from a handler of one of its
+// own buttons. Shown again before then, it keeps everything.
+void FormWindow::hideEvent(QHideEvent*)
+{
+    QTimer::singleShot(0, this, [this] {
+        if (isHidden())
+            destroy();
+    });
 }
 
 } // namespace rt

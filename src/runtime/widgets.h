@@ -6,7 +6,7 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPixmap>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -14,6 +14,7 @@
 #include <string_view>
 
 class QKeyEvent;
+class QPainter;
 
 namespace rt {
 
@@ -23,7 +24,10 @@ int pixels(float twips);
 QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth);
 QColor toQColor(Colour colour);
 QFont toQFont(const Font& font);
-const QPixmap& picture(std::string_view name);
+// A picture's rows as the bitmap stores them, bottom row first; drawPicture draws it the
+// right way up with its top left corner at the painter's origin.
+const QImage& picture(std::string_view name);
+void drawPicture(QPainter& painter, std::string_view name);
 
 // The virtual-key code of a key (arrows 37 to 40), 0 for keys the game has no code for.
 int virtualKey(const QKeyEvent& event);
@@ -44,7 +48,8 @@ private:
 };
 
 // A screen's top-level window. With key preview it sees each physical key release
-// once, before the control that has the focus.
+// once, before the control that has the focus. Once hidden it gives back its native
+// window and its pixels until it is shown again.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(const ScreenDesign& design);
@@ -58,6 +63,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
     const ScreenDesign& design_;

@@ -3,6 +3,7 @@
 #include "runtime/application.h"
 #include "support/game.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +109,26 @@ private slots:
     {
         QTest::mouseClick(widgetOf("cmdArray"), Qt::LeftButton);
         QCOMPARE(log, QStringList{"cmdArray(7) click"});
+    }
+
+    // What a Menu button does: hide its own window from its click. The events come through
+    // the native window, as the player's do, so the window is on the call stack.
+    void buttonHidesItsOwnWindow()
+    {
+        QWidget* button = widgetOf("cmdFirst");
+        QObject::connect(qobject_cast<QAbstractButton*>(button), &QAbstractButton::clicked,
+                         [this] { registry->hide("frmProbe"); });
+        QTest::mouseClick(probe().window()->windowHandle(), Qt::LeftButton, {},
+                          button->geometry().center());
+        Game::settle();
+        QVERIFY(!probe().isVisible());
+        registry->show("frmProbe");
+        Game::settle();
+        button->setFocus();
+        QTest::keyClick(probe().window()->windowHandle(), Qt::Key_Space);
+        Game::settle();
+        QVERIFY(!probe().isVisible());
+        QCOMPARE(log, (QStringList{"cmdFirst click", "keyup 32 0", "cmdFirst click"}));
     }
 
     void disabledButtonDoesNotClick()

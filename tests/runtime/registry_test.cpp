@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 // The life of a screen: Load, Show, Hide, closing through the frame, and End.
 class RegistryTest : public QObject {
@@ -15,6 +17,15 @@ class RegistryTest : public QObject {
     QStringList log;
     int ends = 0;
     std::unique_ptr<rt::Registry> registry;
+
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    };
 
     rt::Form& probe() { return *registry->form("frmProbe"); }
     int count(const QString& entry) const { return int(log.count(entry)); }
@@ -85,6 +96,48 @@ private slots:
         registry->show("frmProbe");
         QCOMPARE(probe().control("Label1").caption(), std::string("changed"));
         QCOMPARE(count("frmProbe load"), 1);
+    }
+
+    // A hidden window lets go of its native window and its pixels once control is back in
+    // the event loop, and comes back as it was: drawn, focused where it was, with its title,
+    // place and size, its tab order and its key preview.
+    void hiddenWindowComesBackAsItWas()
+    {
+        registry->show("frmProbe");
+        QWidget* window = probe().window();
+        QWidget* focused = probe().control("cmdArray", 7).widget();
+        focused->setFocus();
+        const QRect geometry = window->geometry();
+        registry->hide("frmProbe");
+        QVERIFY(window->backingStore());
+        settle();
+        QVERIFY(!window->backingStore());
+        QVERIFY(!window->windowHandle());
+        QTRY_VERIFY(count("Timer1 tick") >= 2);
+
+        PaintCounter counter;
+        window->installEventFilter(&counter);
+        registry->show("frmProbe");
+        QTRY_VERIFY(counter.paints > 0);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(window->windowHandle()->title(), QString("Probe"));
+        QCOMPARE(window->geometry(), geometry);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), probe().control("picBox").widget());
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QVERIFY(log.contains("keyup 37 0"));
+    }
+
+    // Shown again before control is back in the event loop, it keeps everything.
+    void windowShownAgainAtOnceKeepsItsPixels()
+    {
+        registry->show("frmProbe");
+        settle();
+        QBackingStore* store = probe().window()->backingStore();
+        registry->hide("frmProbe");
+        registry->show("frmProbe");
+        settle();
+        QCOMPARE(probe().window()->backingStore(), store);
     }
 
     void loadOnALoadedScreenChangesNothing()

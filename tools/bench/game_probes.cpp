@@ -52,11 +52,17 @@ QTimer* timerOf(rt::Form& form, std::string_view timer)
 
 rt::Form& showScreen(rt::Registry& registry, std::string_view screen)
 {
+    return openScreen(registry, screen, [&] { registry.show(screen); });
+}
+
+rt::Form& openScreen(rt::Registry& registry, std::string_view screen,
+                     const std::function<void()>& opener)
+{
     registry.load(screen);
     rt::Form& form = *registry.form(screen);
     bool shown = false;
     onFirstFrame(form.window(), [&shown] { shown = true; });
-    registry.show(screen);
+    opener();
     const QDeadlineTimer deadline(10'000);
     while (!shown) {
         if (deadline.hasExpired())

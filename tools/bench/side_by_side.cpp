@@ -205,9 +205,9 @@ std::vector<Row> memory()
                   "at most 1.25x the bare window + %.0f decoded pictures (%.2f MB) = %.1f MB",
                   reading(game, "picture_count"), pictures, limit);
     const double peak = megabytes(reading(game, "peak_resident_kb") * 1024);
-    return {{"peak resident memory after all nine screens", peak, barePeak, "MB", target,
+    return {{"peak resident memory after visiting all nine screens", peak, barePeak, "MB", target,
              peak <= limit},
-            {"of which the windows' own pixels (width x height x 4)",
+            {"of which the pixels of the windows shown at the end (width x height x 4)",
              megabytes(reading(game, "window_pixel_bytes")),
              megabytes(reading(bare, "window_pixel_bytes")), "MB", "-", std::nullopt}};
 }
