@@ -92,6 +92,25 @@ QImage storedRows(std::string_view name)
     return bitsPerPixel == 24 ? rows : rows.copy();
 }
 
+// A named face where it is installed, else the bundled bold one; the bundled plain face
+// by default. Each face is looked up once: the font configuration takes a while to answer,
+// and the countdown is drawn every second.
+const QString& familyOf(std::string_view face)
+{
+    if (face.empty())
+        return bundledFamily(false);
+    static std::map<std::string, QString, std::less<>> families;
+    auto found = families.find(face);
+    if (found == families.end()) {
+        const QString named = toQString(face);
+        found = families
+                    .emplace(std::string(face),
+                             QFontDatabase::hasFamily(named) ? named : bundledFamily(true))
+                    .first;
+    }
+    return found->second;
+}
+
 } // namespace
 
 int pixels(float twips)
@@ -119,11 +138,7 @@ QColor toQColor(Colour colour)
 
 QFont toQFont(const Font& font)
 {
-    QString family = bundledFamily(false);
-    if (!font.face.empty())
-        family = QFontDatabase::hasFamily(toQString(font.face)) ? toQString(font.face)
-                                                                : bundledFamily(true);
-    QFont result(family);
+    QFont result(familyOf(font.face));
     // Sizes in whole pixels at 96 dpi, so text measures the same on every display.
     result.setPixelSize(int(std::lround(font.points * 96 / 72)));
     result.setBold(font.bold);
