@@ -85,7 +85,7 @@ QImage storedRows(std::string_view name)
     const qint64 rowBytes = (qint64(width) * bitsPerPixel / 8 + 3) / 4 * 4;
     if (size < 54 || bytes[0] != 'B' || bytes[1] != 'M' || field(30) != 0 ||
         (bitsPerPixel != 24 && bitsPerPixel != 32) || width <= 0 || height <= 0 || field(10) < 54 ||
-        size < field(10) + rowBytes * height)
+        field(10) > size || (size - field(10)) / rowBytes < height)
         qFatal("The picture %s is not a bitmap the game can draw", std::string(name).c_str());
     const QImage rows(bytes + field(10), width, height, rowBytes,
                       bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);

@@ -2,9 +2,9 @@
 // through the game's own handlers: the splash hands over to the level menu, whose buttons
 // open the instructions, the about screen and the three levels; the first level is lost,
 // the second won; every Menu button leads back. A level stays on screen behind its result,
-// as the game leaves it, so the first two are still shown at the end. Two parts of it are
-// reported too: the pictures, as the bytes they take decoded, four for each pixel, since
-// the game keeps them decoded once it has drawn them; and the pixels of the windows that
+// as the game leaves it, so the first two are still shown at the end. Also reported: the
+// bytes the pictures would take decoded, four for each pixel, which the target allows for
+// (the game draws them from their stored rows instead); and the pixels of the windows that
 // hold them at the end, four bytes for each.
 
 #include "designs/designs.h"
