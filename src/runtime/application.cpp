@@ -5,12 +5,50 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <X11/XKBlib.h>
+#include <fontconfig/fontconfig.h>
 
 namespace rt {
 
 namespace {
+
+// Fontconfig's own start also parses every sample configuration it ships, only so that
+// tools can list them, and that costs more than everything else the first text needs.
+// Loading just the configuration in effect gives the same fonts and the same settings.
+// A configuration that fails to load or names no cache is left to fontconfig's own
+// start, which knows how to fall back.
+void loadFontConfiguration()
+{
+    FcConfig* config = FcConfigCreate();
+    if (FcConfigParseAndLoad(config, nullptr, FcFalse)) {
+        FcStrList* caches = FcConfigGetCacheDirs(config);
+        if (FcStrListNext(caches))
+            FcConfigSetCurrent(config);
+        FcStrListDone(caches);
+    }
+    FcConfigDestroy(config);
+}
+
+// The title bar's icon can wait for the first frame: reading it loads one of Qt's image
+// plugins, which takes longer than anything else the splash needs but its text.
+class IconAfterFirstFrame : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
 
 // A held key repeats as pairs of release and press. Qt tells those releases from the
 // final one by looking for the press already queued behind them, which a busy machine
@@ -28,9 +66,10 @@ void reportOnlyRealKeyReleases(QApplication& app)
 
 void setUpApplication(QApplication& app)
 {
+    loadFontConfiguration();
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
-    QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
+    app.installEventFilter(new IconAfterFirstFrame(&app));
     // Ties the windows to the installed desktop entry, which names the icon too.
     QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
     app.setQuitOnLastWindowClosed(false);

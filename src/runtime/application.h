@@ -4,8 +4,9 @@ class QApplication;
 
 namespace rt {
 
-// What every run of the game needs before its first screen: one widget style, the
-// bundled fonts, the program's icon, and an end decided by the screens alone.
+// What every run of the game needs before its first screen: the system's font
+// configuration, one widget style, the bundled fonts, the program's icon once the first
+// window is drawn, and an end decided by the screens alone.
 void setUpApplication(QApplication& app);
 
 } // namespace rt

@@ -178,11 +178,13 @@ private slots:
 
     void everyWindowCarriesTheIcon()
     {
+        Game game;
+        game.registry.show("frmMaze1");
+        QVERIFY(QTest::qWaitForWindowExposed(game.form("frmMaze1").window()));
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QIcon icon = QApplication::windowIcon();
         QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-        Game game;
-        game.registry.load("frmMaze1");
         QCOMPARE(game.form("frmMaze1").window()->windowIcon().cacheKey(), icon.cacheKey());
     }
 };
