@@ -91,9 +91,11 @@ void Control::fire()
         handler_();
 }
 
+// Each Qt object is named after its control, so that tests and tools find it by name.
 void Control::attach(QWidget* widget)
 {
     widget_ = widget;
+    widget_->setObjectName(toQString(design_.name));
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setAutoDefault(true); // so that Enter clicks the button that has the focus
         button->setFont(toQFont(design_.font));
@@ -108,6 +110,7 @@ void Control::attach(QWidget* widget)
 void Control::attach(QTimer* timer)
 {
     timer_ = timer;
+    timer_->setObjectName(toQString(design_.name));
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(design_.interval);
     QObject::connect(timer, &QTimer::timeout, [this] { tick(); });

@@ -21,11 +21,6 @@ namespace {
 
 constexpr float twipsPerPixel = 15;
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The standard scheme for the system colours the designs use.
 QColor systemColour(int index)
 {
@@ -112,6 +107,11 @@ const QString& familyOf(std::string_view face)
 }
 
 } // namespace
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 int pixels(float twips)
 {

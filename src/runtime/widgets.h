@@ -20,6 +20,7 @@ namespace rt {
 
 class Control;
 
+QString toQString(std::string_view text);
 int pixels(float twips);
 QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth);
 QColor toQColor(Colour colour);

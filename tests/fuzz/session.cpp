@@ -91,15 +91,6 @@ void pressRepeated(Qt::Key key, Qt::KeyboardModifiers modifiers)
         QApplication::sendEvent(target, &event);
 }
 
-QTimer* timerBehind(const rt::Form& form, const rt::Control& timer)
-{
-    for (QTimer* candidate : form.window()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (candidate->interval() == timer.design().interval)
-            return candidate;
-    }
-    return nullptr;
-}
-
 std::string text(bool value)
 {
     return value ? "yes" : "no";
@@ -156,7 +147,8 @@ void checkTimer(Checker& checker, const rt::Form& form, rt::Control& timer, bool
 {
     const std::string what = std::string(form.name()) + "." + std::string(timer.name());
     checker.check(what + " enabled", enabled, timer.enabled());
-    const QTimer* behind = timerBehind(form, timer);
+    const auto* behind =
+        form.window()->findChild<QTimer*>(rt::toQString(timer.name()), Qt::FindDirectChildrenOnly);
     checker.check(what + " running", enabled, behind && behind->isActive());
 }
 

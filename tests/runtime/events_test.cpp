@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 // Keys, clicks and focus as the player meets them.
 class EventsTest : public QObject {
@@ -158,6 +159,19 @@ private slots:
         rt::Control& label = probe().control("Label1");
         label.setCaption("Changed");
         QCOMPARE(label.caption(), std::string("Changed"));
+    }
+
+    // Tools find a screen's controls by name, as Qt's own do.
+    void qtObjectsCarryTheNamesOfTheirControls()
+    {
+        QWidget* window = probe().window();
+        for (const char* name : {"picBox", "cmdSecond", "cmdArray", "Label1"})
+            QCOMPARE(window->findChild<QWidget*>(name), widgetOf(name));
+        auto* timer = window->findChild<QTimer*>("Timer1");
+        QVERIFY(timer);
+        QVERIFY(!timer->isActive());
+        probe().control("Timer1").setEnabled(true);
+        QVERIFY(timer->isActive());
     }
 };
 

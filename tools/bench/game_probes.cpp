@@ -4,6 +4,7 @@
 #include "runtime/control.h"
 #include "runtime/form.h"
 #include "runtime/registry.h"
+#include "runtime/widgets.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -36,16 +37,12 @@ private:
     std::function<void()> tick_;
 };
 
-// The timer control's own timer: the one the window holds with the control's interval.
 QTimer* timerOf(rt::Form& form, std::string_view timer)
 {
-    const int interval = form.control(timer).design().interval;
-    for (QTimer* candidate : form.window()->findChildren<QTimer*>()) {
-        if (candidate->interval() == interval)
-            return candidate;
-    }
-    qFatal("%s has no timer with the interval of %s", std::string(form.name()).c_str(),
-           std::string(timer).c_str());
+    if (auto* found =
+            form.window()->findChild<QTimer*>(rt::toQString(timer), Qt::FindDirectChildrenOnly))
+        return found;
+    qFatal("%s has no timer %s", std::string(form.name()).c_str(), std::string(timer).c_str());
 }
 
 } // namespace
