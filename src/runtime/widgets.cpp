@@ -64,8 +64,9 @@ const QString& bundledFamily(bool bold)
 // 24 or 32 bits a pixel, blue first, bottom row first, each padded to a multiple of four
 // bytes. A 24-bit picture is drawn straight from where it lies in the executable: decoded,
 // the backdrop would take a third more memory and the time to convert every pixel before
-// the first frame. The few 32-bit pixels are copied, as they may not lie on a 4-byte
-// boundary there.
+// the first frame. The few 32-bit pixels are copied to 24 bits: their fourth byte means
+// nothing for display, but a window's buffer with an alpha channel, as on Wayland, would
+// hand it to the compositor as alpha and let the desktop show through.
 QImage storedRows(std::string_view name)
 {
     const QResource file(":/pictures/" + toQString(name) + ".bmp");
@@ -84,7 +85,7 @@ QImage storedRows(std::string_view name)
         qFatal("The picture %s is not a bitmap the game can draw", std::string(name).c_str());
     const QImage rows(bytes + field(10), width, height, rowBytes,
                       bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);
-    return bitsPerPixel == 24 ? rows : rows.copy();
+    return bitsPerPixel == 24 ? rows : rows.convertToFormat(QImage::Format_BGR888);
 }
 
 // A named face where it is installed, else the bundled bold one; the bundled plain face
