@@ -40,6 +40,10 @@ Form::Form(Registry& registry, const ScreenDesign& design)
         deliver([&] { Form_KeyUp(keyCode, shift); });
     };
     window_->onClosedByPlayer = [this] { registry_.close(name()); };
+    window_->onArrived = [this] {
+        arriving_ = false;
+        registry_.hideWithdrawn();
+    };
 }
 
 Form::~Form()
@@ -75,11 +79,6 @@ Control& Form::control(std::string_view name, int index)
 QWidget* Form::window() const
 {
     return window_;
-}
-
-bool Form::isVisible() const
-{
-    return window_->isVisible();
 }
 
 // A design lists a picture box before the controls it contains.
@@ -140,6 +139,8 @@ Control* Form::firstTabStop() const
 
 void Form::present()
 {
+    shown_ = true;
+    arriving_ = !window_->isOnScreen();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -150,9 +151,17 @@ void Form::present()
     }
 }
 
+void Form::hideIfWithdrawn()
+{
+    if (!shown_)
+        window_->hide();
+}
+
 void Form::retire()
 {
     retired_ = true;
+    shown_ = false;
+    arriving_ = false;
     window_->hide();
     for (QTimer* timer : window_->findChildren<QTimer*>())
         timer->stop();

@@ -38,8 +38,14 @@ public:
 
     // The runtime's side.
     QWidget* window() const;
-    bool isVisible() const;
+    // Shown by Show and not hidden since, whether or not its window has reached the screen.
+    bool isVisible() const { return shown_; }
+    // Shown, but its window is not on the screen yet.
+    bool isArriving() const { return shown_ && arriving_; }
     void present();
+    // Hidden by Hide: the window itself goes once the registry says so.
+    void withdraw() { shown_ = false; }
+    void hideIfWithdrawn();
     void retire();
     void deliverLoad();
 
@@ -68,6 +74,8 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     bool retired_ = false;
     bool shownBefore_ = false;
+    bool shown_ = false;
+    bool arriving_ = false;
 };
 
 } // namespace rt

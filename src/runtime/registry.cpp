@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace rt {
 
 Registry::Registry(std::function<void()> onEnd)
@@ -46,10 +48,33 @@ void Registry::show(std::string_view screen)
         form->present();
 }
 
+// A handler that leaves its screen shows the next one first. Hidden before the next window
+// is on the screen, this one would hand the keyboard for a moment to whatever window lies
+// behind it; on Wayland the toolkit then asks the compositor to activate that window, too
+// late, and the compositor marks it urgent. So the window waits for the next one, or for a
+// second if that never reaches the screen (when the desktop places it out of sight, say).
 void Registry::hide(std::string_view screen)
 {
-    if (Form* form = entry(screen).form.get(); form && !ended_)
-        form->window()->hide();
+    Form* form = entry(screen).form.get();
+    if (!form || ended_)
+        return;
+    form->withdraw();
+    hideWithdrawn();
+    if (form->window()->isVisible())
+        QTimer::singleShot(1000, form->window(), [form] { form->hideIfWithdrawn(); });
+}
+
+void Registry::hideWithdrawn()
+{
+    const auto arriving = [](const auto& item) {
+        return item.second.form && item.second.form->isArriving();
+    };
+    if (std::any_of(entries_.begin(), entries_.end(), arriving))
+        return;
+    for (auto& [name, target] : entries_) {
+        if (target.form)
+            target.form->hideIfWithdrawn();
+    }
 }
 
 void Registry::close(std::string_view screen)

@@ -32,6 +32,10 @@ public:
     // The player closed the screen's window through its frame.
     void close(std::string_view screen);
 
+    // Hides the windows of the screens hidden while another screen's window was on its way
+    // to the screen, once none is.
+    void hideWithdrawn();
+
     bool hasEnded() const { return ended_; }
     // The live form, or null when the screen is not loaded.
     Form* form(std::string_view screen) const;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QResource>
 #include <QTimer>
+#include <QWindow>
 #include <QtEndian>
 
 #include <cmath>
@@ -247,17 +248,32 @@ FormWindow::FormWindow(const ScreenDesign& design)
     installEventFilter(this);
 }
 
+bool FormWindow::isOnScreen() const
+{
+    return windowHandle() && windowHandle()->isExposed();
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyRelease || !onKeyUp)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease)
+        deliverKeyUp(watched, *static_cast<QKeyEvent*>(event));
+    // The window draws and hands its first frame to the screen when this event reaches it.
+    else if (event->type() == QEvent::Expose && watched == windowHandle() && isOnScreen())
+        QTimer::singleShot(0, this, [this] {
+            if (onArrived)
+                onArrived();
+        });
+    return false;
+}
+
+void FormWindow::deliverKeyUp(QObject* watched, const QKeyEvent& key)
+{
     // A key event travels from the focus widget up to the window: act on its first stop only.
     QWidget* firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (key->isAutoRepeat() || watched != firstStop || (!design_.keyPreview && watched != this))
-        return false;
-    onKeyUp(virtualKey(*key), shiftState(*key));
-    return false;
+    if (!onKeyUp || key.isAutoRepeat() || watched != firstStop ||
+        (!design_.keyPreview && watched != this))
+        return;
+    onKeyUp(virtualKey(key), shiftState(key));
 }
 
 void FormWindow::paintEvent(QPaintEvent*)
@@ -273,6 +289,12 @@ void FormWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (onClosedByPlayer)
         onClosedByPlayer();
+}
+
+// Each showing may bring a new native window.
+void FormWindow::showEvent(QShowEvent*)
+{
+    windowHandle()->installEventFilter(this);
 }
 
 // The game keeps every screen it has opened, most of them hidden, so a hidden window gives

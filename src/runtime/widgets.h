@@ -57,14 +57,21 @@ public:
 
     std::function<void(int keyCode, int shift)> onKeyUp;
     std::function<void()> onClosedByPlayer;
+    // Once the window has reached the screen and its first frame is drawn.
+    std::function<void()> onArrived;
 
     void watchKeysOf(QWidget* widget) { widget->installEventFilter(this); }
+    bool isOnScreen() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
+
+private:
+    void deliverKeyUp(QObject* watched, const QKeyEvent& key);
 
 private:
     const ScreenDesign& design_;
