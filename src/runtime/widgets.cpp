@@ -301,8 +301,11 @@ void FormWindow::showEvent(QShowEvent*)
 // up its native window and its pixels, four bytes a pixel; a minimised one is not hidden
 // and keeps them. Not at once: the window may be hiding itself from a handler of one of its
 // own buttons. Shown again before then, it keeps everything.
+// Wherever the player left it, the window asks to come back there when shown again; left
+// alone, the desktop would place it as a new window.
 void FormWindow::hideEvent(QHideEvent*)
 {
+    move(pos());
     QTimer::singleShot(0, this, [this] {
         if (isHidden())
             destroy();
