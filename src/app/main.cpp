@@ -6,9 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Whole device pixels to the pixel, so the pixel art stays crisp on any display.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    rt::scaleByWholeFactors();
     QApplication app(argc, argv);
     rt::setUpApplication(app);
     rt::Registry registry([] { QCoreApplication::exit(0); });

@@ -10,6 +10,9 @@
 #include <X11/XKBlib.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace rt {
 
 namespace {
@@ -62,7 +65,32 @@ void reportOnlyRealKeyReleases(QApplication& app)
         XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
 }
 
+// Qt rounds only the factor it works out from the display's resolution; the factors given
+// through its environment variables it takes as they are: one for all screens, or a list
+// with a factor for each screen, optionally by name ("1.5" or "DP-1=1.5;HDMI-1=2").
+void roundScaleFactors(const char* variable)
+{
+    if (!qEnvironmentVariableIsSet(variable))
+        return;
+    QStringList factors = qEnvironmentVariable(variable).split(';');
+    for (QString& entry : factors) {
+        const qsizetype number = entry.lastIndexOf('=') + 1;
+        bool isNumber = false;
+        const double factor = entry.mid(number).toDouble(&isNumber);
+        if (isNumber)
+            entry = entry.left(number) + QString::number(std::max(1L, std::lround(factor)));
+    }
+    qputenv(variable, factors.join(';').toUtf8());
+}
+
 } // namespace
+
+void scaleByWholeFactors()
+{
+    qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
+    roundScaleFactors("QT_SCALE_FACTOR");
+    roundScaleFactors("QT_SCREEN_SCALE_FACTORS");
+}
 
 void setUpApplication(QApplication& app)
 {
