@@ -1,0 +1,132 @@
+#include "desktop.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace e2e {
+
+std::unique_ptr<Desktop> openSway();
+std::unique_ptr<Desktop> openWeston();
+
+std::optional<QByteArray> run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+QString outputOf(const QString& program, const QStringList& arguments)
+{
+    return QString::fromUtf8(run(program, arguments).value_or(QByteArray()));
+}
+
+bool succeeds(const QString& program, const QStringList& arguments)
+{
+    return run(program, arguments).has_value();
+}
+
+namespace {
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+// An X server with a window manager, driven through xdotool.
+class X11Desktop : public Desktop {
+public:
+    QString name() const override { return "X11"; }
+
+    void launch(QProcess& game, const QString& program, QProcessEnvironment environment) override
+    {
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        game.setProcessEnvironment(environment);
+        game.start(program, {});
+    }
+
+    QList<Window> windows() override
+    {
+        const QString active = outputOf("xdotool", {"getactivewindow"}).trimmed();
+        QList<Window> shown;
+        const QStringList ids =
+            outputOf("xdotool", {"search", "--onlyvisible", "--classname", "^trundlex$"})
+                .split('\n', Qt::SkipEmptyParts);
+        for (const QString& id : ids) {
+            const QString info = outputOf("xwininfo", {"-id", id});
+            if (!info.contains("IsViewable"))
+                continue;
+            const auto field = [&info](const QString& name) {
+                return QRegularExpression(name + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
+            };
+            Window window;
+            window.id = id;
+            window.caption =
+                QRegularExpression(R"(Window id: \S+ "(.*)\"\n)").match(info).captured(1);
+            window.clientArea =
+                QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                      field("Width"), field("Height"));
+            window.active = id == active;
+            window.urgent = outputOf("xprop", {"-id", id, "_NET_WM_STATE"})
+                                .contains("_NET_WM_STATE_DEMANDS_ATTENTION");
+            shown << window;
+        }
+        return shown;
+    }
+
+    bool type(const QStringList& keys) override { return xdotool(QStringList{"key"} + keys); }
+
+    bool hold(const QString& key, int milliseconds) override
+    {
+        return xdotool(
+            {"keydown", key, "sleep", QString::number(milliseconds / 1000.0), "keyup", key});
+    }
+
+    bool click(const Window& window, QPoint at) override
+    {
+        const QPoint point = window.clientArea.topLeft() + at;
+        return xdotool({"mousemove", number(point.x()), number(point.y()), "click", "1"});
+    }
+
+    bool close(const Window& window) override
+    {
+        return succeeds("wmctrl", {"-i", "-c", window.id});
+    }
+
+    bool place(const Window& window, const QRect& clientArea) override
+    {
+        return xdotool({"windowmove", "--sync", window.id, number(clientArea.x()),
+                        number(clientArea.y()), "windowsize", "--sync", window.id,
+                        number(clientArea.width()), number(clientArea.height())});
+    }
+
+    QImage screenshot(const Window& window) override
+    {
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(window.id.toULongLong())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+private:
+    static bool xdotool(const QStringList& arguments) { return succeeds("xdotool", arguments); }
+};
+
+} // namespace
+
+std::unique_ptr<Desktop> openDesktop()
+{
+    const QString desktop = qEnvironmentVariable("TRUNDLEX_DESKTOP", "x11");
+    if (desktop == "sway")
+        return openSway();
+    if (desktop == "weston")
+        return openWeston();
+    return std::make_unique<X11Desktop>();
+}
+
+} // namespace e2e

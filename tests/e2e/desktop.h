@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+// The desktop the real program runs on in these tests, driven as a person at the keyboard
+// and the mouse would: an X server with a window manager, or a Wayland compositor.
+namespace e2e {
+
+// A window of the game on view.
+struct Window {
+    QString id; // the desktop's own name for it
+    QString caption;
+    QRect clientArea; // screen coordinates
+    bool active = false;
+    bool urgent = false;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Starts the game as a player of this desktop would, in the environment given and the
+    // desktop's own.
+    virtual void launch(QProcess& game, const QString& program,
+                        QProcessEnvironment environment) = 0;
+    // The game's windows on view.
+    virtual QList<Window> windows() = 0;
+    // Keys one after the other, as X names them: "Left", "space", "alt+m".
+    virtual bool type(const QStringList& keys) = 0;
+    // Holds the key down for the time: it repeats.
+    virtual bool hold(const QString& key, int milliseconds) = 0;
+    // Clicks a point of the client area; false where the desktop has no pointer.
+    virtual bool click(const Window& window, QPoint at) = 0;
+    // As the close button of the window's frame does.
+    virtual bool close(const Window& window) = 0;
+    // Moves and sizes the client area; false where the compositor places windows itself.
+    virtual bool place(const Window& window, const QRect& clientArea) = 0;
+    virtual QImage screenshot(const Window& window) = 0;
+    virtual QString name() const = 0;
+};
+
+// The desktop TRUNDLEX_DESKTOP names: "x11" (the default), "sway" or "weston".
+std::unique_ptr<Desktop> openDesktop();
+
+// Runs a desktop tool to its end: what it printed, or nothing when it failed.
+std::optional<QByteArray> run(const QString& program, const QStringList& arguments);
+QString outputOf(const QString& program, const QStringList& arguments);
+bool succeeds(const QString& program, const QStringList& arguments);
+
+} // namespace e2e
