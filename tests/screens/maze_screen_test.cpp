@@ -1,9 +1,7 @@
 #include "core/maze_grid.h"
 #include "support/game.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QWidget>
 
 #include <random>
 
@@ -126,10 +124,6 @@ private slots:
         QCOMPARE(sprite().left(), -90.0f);
         QCOMPARE(spritePosition(), spriteAt(0, 1));
         QVERIFY(game->isVisible("frmWon"));
-        qDebug() << QApplication::activeWindow() << game->form("frmWon").window()
-                 << game->form("frmMaze1").window();
-        Game::settle();
-        qDebug() << QApplication::activeWindow() << QApplication::focusWidget();
         QCOMPARE(game->activeScreen(), QString("frmWon"));
         QVERIFY(game->isVisible(screen)); // the maze stays behind the result
         QVERIFY(!ticking());
