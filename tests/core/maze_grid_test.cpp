@@ -118,12 +118,34 @@ private slots:
         }
     }
 
+    // Every cell up to three out from each edge and corner reads as a wall, on the fresh
+    // grid and on the filled one. The grid lies between runs of path cells, so that a read
+    // that strays past its own cells shows.
     void outsideReadsAsWall()
     {
-        const MazeGrid grid = filledGrid();
-        for (auto [x, y] : std::vector<std::pair<int, int>>{
-                 {-1, 1}, {16, 1}, {0, -1}, {0, 10}, {INT_MIN, 0}, {INT_MAX, INT_MAX}})
-            QCOMPARE(grid.at(x, y), Cell::Wall);
+        struct {
+            std::array<std::int32_t, 160> before;
+            MazeGrid grid;
+            std::array<std::int32_t, 160> after;
+        } fenced;
+        fenced.before.fill(std::int32_t(Cell::Path));
+        fenced.after.fill(std::int32_t(Cell::Path));
+        const auto inside = [](int x, int y) {
+            return x >= 0 && x < MazeGrid::columns && y >= 0 && y < MazeGrid::rows;
+        };
+        for (bool filled : {false, true}) {
+            if (filled)
+                fenced.grid.fill();
+            for (int x = -3; x < MazeGrid::columns + 3; ++x) {
+                for (int y = -3; y < MazeGrid::rows + 3; ++y) {
+                    if (!inside(x, y))
+                        QVERIFY2(fenced.grid.at(x, y) == Cell::Wall,
+                                 qPrintable(QString("(%1, %2)").arg(x).arg(y)));
+                }
+            }
+            for (auto [x, y] : std::vector<std::pair<int, int>>{{INT_MIN, 0}, {INT_MAX, INT_MAX}})
+                QCOMPARE(fenced.grid.at(x, y), Cell::Wall);
+        }
     }
 
     void shortestWinTakesTwentyOneReleases()
