@@ -11,13 +11,16 @@
 
 namespace {
 
-// The smallest rectangle that holds every pixel of the image not in the background colour.
-QRect inkOf(const QImage& image, QColor background)
+// The smallest rectangle that holds every pixel of a label's text: every pixel it draws
+// in other than its background colour.
+QRect inkOf(const rt::Control& label)
 {
+    const QImage image = label.widget()->grab().toImage();
+    const QRgb background = rt::toQColor(label.design().back).rgb();
     QRect ink;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != background)
+            if (image.pixel(x, y) != background)
                 ink |= QRect(x, y, 1, 1);
         }
     }
@@ -79,20 +82,15 @@ private slots:
     void everyLabelWhollyShown_data() { everyLabelFits_data(); }
     void everyLabelWhollyShown()
     {
-        QFETCH(const rt::ScreenDesign*, design);
-        QFETCH(int, control);
-        const rt::ControlDesign& label = design->controls[std::size_t(control)];
         Game game;
-        game.registry.load(design->name);
-        QWidget* window = game.form(design->name).window();
-        QWidget* view = game.control(design->name, label.name, label.index).widget();
-        const QImage own = view->grab().toImage();
-        const QImage shown = window->grab().toImage();
+        const rt::Control& control = loadedLabel(game);
+        QWidget* label = control.widget();
+        const QImage own = label->grab().toImage();
+        const QImage shown = label->window()->grab().toImage();
         // The maze's boxes overlap their neighbours by one pixel, the countdown's cell too;
         // the design means that seam, so a label's outermost pixels are left out.
-        const QRect text =
-            inkOf(own, rt::toQColor(label.back)) & view->rect().adjusted(1, 1, -1, -1);
-        const QPoint offset = view->mapTo(window, QPoint(0, 0));
+        const QRect text = inkOf(control) & label->rect().adjusted(1, 1, -1, -1);
+        const QPoint offset = label->mapTo(label->window(), QPoint(0, 0));
         QVERIFY(!text.isEmpty());
         QVERIFY(shown.rect().contains(text.translated(offset)));
         for (int y = text.top(); y <= text.bottom(); ++y) {
@@ -108,18 +106,24 @@ private slots:
     void textDrawnAtItsFontSize_data() { everyLabelFits_data(); }
     void textDrawnAtItsFontSize()
     {
+        Game game;
+        rt::Control& label = loadedLabel(game);
+        label.setCaption("H");
+        const int capital = inkOf(label).height();
+        const double size = label.design().font.points * 4 / 3;
+        QVERIFY2(capital >= 0.6 * size && capital <= 0.85 * size,
+                 qPrintable(QString("%1 px high for %2 px").arg(capital).arg(size)));
+    }
+
+private:
+    // The current row's label on its screen, loaded as the game loads it.
+    static rt::Control& loadedLabel(Game& game)
+    {
         QFETCH(const rt::ScreenDesign*, design);
         QFETCH(int, control);
         const rt::ControlDesign& label = design->controls[std::size_t(control)];
-        Game game;
         game.registry.load(design->name);
-        rt::Control& handle = game.control(design->name, label.name, label.index);
-        handle.setCaption("H");
-        const int capital =
-            inkOf(handle.widget()->grab().toImage(), rt::toQColor(label.back)).height();
-        const double size = label.font.points * 4 / 3;
-        QVERIFY2(capital >= 0.6 * size && capital <= 0.85 * size,
-                 qPrintable(QString("%1 px high for %2 px").arg(capital).arg(size)));
+        return game.control(design->name, label.name, label.index);
     }
 };
 
