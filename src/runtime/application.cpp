@@ -1,6 +1,6 @@
 #include "runtime/application.h"
 
-#include "runtime/widgets.h"
+#include "runtime/colours_and_fonts.h"
 
 #include <QApplication>
 #include <QIcon>

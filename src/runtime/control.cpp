@@ -1,5 +1,7 @@
 #include "runtime/control.h"
 
+#include "runtime/colours_and_fonts.h"
+#include "runtime/text.h"
 #include "runtime/widgets.h"
 
 #include <QPushButton>

@@ -1,39 +1,23 @@
 #pragma once
 
-// The Qt side of the runtime: how designs turn into pixels, fonts, colours and keys.
+// The Qt side of the runtime: the widgets that draw a screen from its design and deliver
+// the player's keys and closing, and the twips they are laid out in.
 
 #include "runtime/design.h"
 
-#include <QColor>
-#include <QFont>
-#include <QImage>
 #include <QRect>
 #include <QWidget>
 
 #include <functional>
-#include <string_view>
 
 class QKeyEvent;
-class QPainter;
 
 namespace rt {
 
 class Control;
 
-QString toQString(std::string_view text);
 int pixels(float twips);
 QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth);
-QColor toQColor(Colour colour);
-QFont toQFont(const Font& font);
-// A picture's rows as the bitmap stores them, bottom row first; drawPicture draws it the
-// right way up with its top left corner at the painter's origin.
-const QImage& picture(std::string_view name);
-void drawPicture(QPainter& painter, std::string_view name);
-
-// The virtual-key code of a key (arrows 37 to 40), 0 for keys the game has no code for.
-int virtualKey(const QKeyEvent& event);
-// Shift 1, Ctrl 2, Alt 4.
-int shiftState(const QKeyEvent& event);
 
 // Labels, picture boxes, images, rectangles and lines all draw themselves from
 // their control's current properties.
@@ -73,7 +57,6 @@ protected:
 private:
     void deliverKeyUp(QObject* watched, const QKeyEvent& key);
 
-private:
     const ScreenDesign& design_;
 };
 

@@ -1,5 +1,6 @@
 #include "designs/designs.h"
 #include "runtime/application.h"
+#include "runtime/colours_and_fonts.h"
 #include "runtime/widgets.h"
 #include "support/game.h"
 

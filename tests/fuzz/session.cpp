@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "runtime/text.h"
 #include "runtime/widgets.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 #include "runtime/control.h"
 #include "runtime/form.h"
 #include "runtime/registry.h"
-#include "runtime/widgets.h"
+#include "runtime/text.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

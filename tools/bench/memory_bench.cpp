@@ -14,7 +14,7 @@
 #include "runtime/form.h"
 #include "runtime/keys.h"
 #include "runtime/registry.h"
-#include "runtime/widgets.h"
+#include "runtime/pictures.h"
 #include "screens/screens.h"
 
 #include <QApplication>
