@@ -2,6 +2,7 @@
 
 #include "runtime/form.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -48,17 +49,32 @@ void Registry::show(std::string_view screen)
         form->present();
 }
 
-// A handler that leaves its screen shows the next one first. Hidden before the next window
-// is on the screen, this one would hand the keyboard for a moment to whatever window lies
-// behind it; on Wayland the toolkit then asks the compositor to activate that window, too
-// late, and the compositor marks it urgent. So the window waits for the next one, or for a
-// second if that never reaches the screen (when the desktop places it out of sight, say).
+namespace {
+
+// A handler that leaves its screen shows the next one first. On Wayland, a window hidden
+// before the next one is on the screen hands the keyboard for a moment to whatever window
+// lies behind it; the toolkit then asks the compositor to activate that window, too late,
+// and the compositor marks it urgent. There the window waits for the next one, or for a
+// second if that never reaches the screen. Elsewhere it goes at once: waiting would hold
+// the pixels of both windows at a time.
+bool hidingWaitsForTheNextWindow()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith("wayland");
+    return wayland;
+}
+
+} // namespace
+
 void Registry::hide(std::string_view screen)
 {
     Form* form = entry(screen).form.get();
     if (!form || ended_)
         return;
     form->withdraw();
+    if (!hidingWaitsForTheNextWindow()) {
+        form->hideIfWithdrawn();
+        return;
+    }
     hideWithdrawn();
     if (form->window()->isVisible())
         QTimer::singleShot(1000, form->window(), [form] { form->hideIfWithdrawn(); });
