@@ -1,6 +1,7 @@
 #include "desktop.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,9 +42,12 @@ public:
     QString name() const override { return "sway"; }
 
     // sway runs as an ordinary user, and so does the game: as root, a copy of it that
-    // the user nobody can read, since the build may lie where only root can.
+    // the user nobody can read, since the build may lie where only root can. Its session's
+    // folder is the one that holds the compositor's socket.
     void launch(QProcess& game, const QString& program, QProcessEnvironment environment) override
     {
+        environment.insert("XDG_RUNTIME_DIR",
+                           QFileInfo(qEnvironmentVariable("WAYLAND_DISPLAY")).path());
         if (geteuid() != 0) {
             startInWaylandSession(game, program, environment);
             return;
