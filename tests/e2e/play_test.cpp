@@ -273,9 +273,9 @@ class PlayTest : public QObject {
             return isTextOnBlack(image, area);
         case Paint::Snail: {
             // Each picture pixel a block of whole device pixels, the same everywhere.
-            const QImage snail = QImage(SNAIL_PICTURE)
-                                     .convertToFormat(QImage::Format_RGB32)
-                                     .scaled(QSize(36, 30) * scale);
+            static const QImage picture =
+                QImage(SNAIL_PICTURE).convertToFormat(QImage::Format_RGB32);
+            const QImage snail = picture.scaled(picture.size() * scale);
             return everyPixel(image, area, [&](QPoint at, QRgb pixel) {
                 return pixel == snail.pixel(at - area.topLeft());
             });
