@@ -33,13 +33,8 @@ bool succeeds(const QString& program, const QStringList& arguments)
 
 namespace {
 
-QString number(int value)
-{
-    return QString::number(value);
-}
-
 // An X server with a window manager, driven through xdotool.
-class X11Desktop : public Desktop {
+class X11Desktop : public XInputDesktop {
 public:
     QString name() const override { return "X11"; }
 
@@ -79,20 +74,6 @@ public:
         return shown;
     }
 
-    bool type(const QStringList& keys) override { return xdotool(QStringList{"key"} + keys); }
-
-    bool hold(const QString& key, int milliseconds) override
-    {
-        return xdotool(
-            {"keydown", key, "sleep", QString::number(milliseconds / 1000.0), "keyup", key});
-    }
-
-    bool click(const Window& window, QPoint at) override
-    {
-        const QPoint point = window.clientArea.topLeft() + at;
-        return xdotool({"mousemove", number(point.x()), number(point.y()), "click", "1"});
-    }
-
     bool close(const Window& window) override
     {
         return succeeds("wmctrl", {"-i", "-c", window.id});
@@ -100,9 +81,10 @@ public:
 
     bool place(const Window& window, const QRect& clientArea) override
     {
-        return xdotool({"windowmove", "--sync", window.id, number(clientArea.x()),
-                        number(clientArea.y()), "windowsize", "--sync", window.id,
-                        number(clientArea.width()), number(clientArea.height())});
+        return succeeds(
+            "xdotool", {"windowmove", "--sync", window.id, QString::number(clientArea.x()),
+                        QString::number(clientArea.y()), "windowsize", "--sync", window.id,
+                        QString::number(clientArea.width()), QString::number(clientArea.height())});
     }
 
     QImage screenshot(const Window& window) override
@@ -112,12 +94,29 @@ public:
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
-
-private:
-    static bool xdotool(const QStringList& arguments) { return succeeds("xdotool", arguments); }
 };
 
 } // namespace
+
+bool XInputDesktop::type(const QStringList& keys)
+{
+    return succeeds("xdotool", QStringList{"key"} + keys);
+}
+
+bool XInputDesktop::hold(const QString& key, int milliseconds)
+{
+    return succeeds(
+        "xdotool", {"keydown", key, "sleep", QString::number(milliseconds / 1000.0), "keyup", key});
+}
+
+// The pointer must have arrived before the button goes down: a frame the game draws itself
+// acts only where it saw the pointer enter.
+bool XInputDesktop::click(const Window& window, QPoint at)
+{
+    const QPoint point = window.clientArea.topLeft() + at;
+    return succeeds("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()),
+                                "sleep", "0.1", "click", "1"});
+}
 
 std::unique_ptr<Desktop> openDesktop()
 {

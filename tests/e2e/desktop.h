@@ -49,6 +49,14 @@ public:
     virtual QString name() const = 0;
 };
 
+// A desktop whose keyboard and mouse are an X server's, driven through xdotool.
+class XInputDesktop : public Desktop {
+public:
+    bool type(const QStringList& keys) override;
+    bool hold(const QString& key, int milliseconds) override;
+    bool click(const Window& window, QPoint at) override;
+};
+
 // The desktop TRUNDLEX_DESKTOP names: "x11" (the default), "sway" or "weston".
 std::unique_ptr<Desktop> openDesktop();
 

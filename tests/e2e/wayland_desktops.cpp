@@ -30,11 +30,6 @@ void startInWaylandSession(QProcess& game, const QString& program, QProcessEnvir
     game.start(program, {});
 }
 
-QString number(int value)
-{
-    return QString::number(value);
-}
-
 // sway without a screen: windows from its tree, keys through a virtual keyboard (wtype),
 // pictures through grim. It gives no pointer, so nothing is clicked.
 class SwayDesktop : public Desktop {
@@ -91,7 +86,7 @@ public:
 
     bool hold(const QString& key, int milliseconds) override
     {
-        return wtype({"-P", key, "-s", number(milliseconds), "-p", key});
+        return wtype({"-P", key, "-s", QString::number(milliseconds), "-p", key});
     }
 
     bool click(const Window&, QPoint) override { return false; }
@@ -124,7 +119,7 @@ private:
             const QJsonObject frame = node["rect"].toObject();
             const QJsonObject client = node["window_rect"].toObject();
             Window window;
-            window.id = number(node["id"].toInt());
+            window.id = QString::number(node["id"].toInt());
             window.caption = node["name"].toString();
             window.clientArea = QRect(frame["x"].toInt() + client["x"].toInt(),
                                       frame["y"].toInt() + client["y"].toInt(),
@@ -140,10 +135,11 @@ private:
     }
 };
 
-// weston in a window of an X server: windows from its scene graph, the keyboard's way
-// from its protocol log, keys, clicks and pictures through the X server. The game draws
+// weston in a window of an X server, its output at the X screen's top left corner:
+// windows from its scene graph, the keyboard's way from its protocol log, keys, clicks and
+// pictures through the X server. The game draws
 // its own window frames here.
-class WestonDesktop : public Desktop {
+class WestonDesktop : public XInputDesktop {
 public:
     WestonDesktop()
     {
@@ -187,23 +183,6 @@ public:
         return shown;
     }
 
-    bool type(const QStringList& keys) override { return xdotool(QStringList{"key"} + keys); }
-
-    bool hold(const QString& key, int milliseconds) override
-    {
-        return xdotool(
-            {"keydown", key, "sleep", QString::number(milliseconds / 1000.0), "keyup", key});
-    }
-
-    // The compositor's output lies at the X screen's top left corner. The pointer must have
-    // arrived before the button goes down: the game's frame acts only where it saw it enter.
-    bool click(const Window& window, QPoint at) override
-    {
-        const QPoint point = window.clientArea.topLeft() + at;
-        return xdotool(
-            {"mousemove", number(point.x()), number(point.y()), "sleep", "0.1", "click", "1"});
-    }
-
     // The close button of the frame the game draws: 18 pixels square, its right edge 8
     // pixels inside the frame's, in the middle of the 30-pixel title bar.
     bool close(const Window& window) override
@@ -224,8 +203,6 @@ public:
     }
 
 private:
-    static bool xdotool(const QStringList& arguments) { return succeeds("xdotool", arguments); }
-
     // Reads what the protocol log has written since, for the surface that has the keyboard.
     void followKeyboard()
     {
