@@ -1,6 +1,7 @@
 #include "runtime/application.h"
 
 #include "runtime/colours_and_fonts.h"
+#include "runtime/key_codes.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -56,13 +57,15 @@ public:
 // A held key repeats as pairs of release and press. Qt tells those releases from the
 // final one by looking for the press already queued behind them, which a busy machine
 // may not have delivered yet; asked this way, the X server sends no release until the
-// key really goes up.
+// key really goes up. Where it agrees, every release it sends counts.
 void reportOnlyRealKeyReleases(QApplication& app)
 {
     // The offscreen platform answers as X11 too, but without a display.
     auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->display())
-        XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
+    Bool supported = False;
+    if (x11 && x11->display() && XkbSetDetectableAutoRepeat(x11->display(), True, &supported) &&
+        supported)
+        trustEveryKeyRelease();
 }
 
 // Qt rounds only the factor it works out from the display's resolution; the factors given

@@ -118,7 +118,7 @@ void FormWindow::deliverKeyUp(QObject* watched, const QKeyEvent& key)
 {
     // A key event travels from the focus widget up to the window: act on its first stop only.
     QWidget* firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (!onKeyUp || key.isAutoRepeat() || watched != firstStop ||
+    if (!onKeyUp || !isPhysicalRelease(key) || watched != firstStop ||
         (!design_.keyPreview && watched != this))
         return;
     onKeyUp(virtualKey(key), shiftState(key));

@@ -7,10 +7,10 @@
 
 namespace desktop {
 
-bool xdotool(const QStringList& arguments, int timeoutMs)
+bool run(const QString& program, const QStringList& arguments, int timeoutMs)
 {
     QProcess process;
-    process.start("xdotool", arguments);
+    process.start(program, arguments);
     if (!process.waitForStarted())
         return false;
     QElapsedTimer clock;
@@ -24,6 +24,11 @@ bool xdotool(const QStringList& arguments, int timeoutMs)
     }
     QTest::qWait(50); // the last events reach the program
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool xdotool(const QStringList& arguments, int timeoutMs)
+{
+    return run("xdotool", arguments, timeoutMs);
 }
 
 bool activate(QWidget* window)
