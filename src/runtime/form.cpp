@@ -141,6 +141,9 @@ void Form::present()
 {
     shown_ = true;
     arriving_ = !window_->isOnScreen();
+    // A window the player minimised is still visible to Qt, so show() alone leaves it
+    // off the screen; taking back only that state keeps it maximised if it was.
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -1,0 +1,79 @@
+#include "support/desktop.h"
+#include "support/game.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+// Screens the player has minimised through the window manager, shown again by the game.
+class MinimisedScreensTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Game> game;
+
+    QWidget* window(std::string_view screen) { return game->form(screen).window(); }
+
+    void showAndActivate(std::string_view screen)
+    {
+        game->registry.show(screen);
+        QVERIFY(QTest::qWaitForWindowExposed(window(screen)));
+        QVERIFY(desktop::activate(window(screen)));
+    }
+
+    // As the title bar's button does.
+    void minimise(std::string_view screen)
+    {
+        QVERIFY(desktop::xdotool(
+            {"windowminimize", "--sync", QString::number(window(screen)->winId())}));
+        QTRY_VERIFY(window(screen)->windowState() & Qt::WindowMinimized);
+        QTRY_VERIFY(!window(screen)->windowHandle()->isExposed());
+    }
+
+    // On the screen, out of its minimised state, where the player left it, with the keyboard;
+    // and drawn, so that a screen waiting for it to arrive could go.
+    void expectBack(std::string_view screen, const QRect& geometry)
+    {
+        QTRY_COMPARE(QApplication::activeWindow(), window(screen));
+        QVERIFY(window(screen)->windowHandle()->isExposed());
+        QVERIFY(!(window(screen)->windowState() & Qt::WindowMinimized));
+        QCOMPARE(window(screen)->geometry(), geometry);
+        QTRY_VERIFY(!game->form(screen).isArriving());
+    }
+
+private slots:
+    void init() { game = std::make_unique<Game>(); }
+    void cleanup() { game.reset(); }
+
+    void aLossBringsBackAMinimisedResult()
+    {
+        showAndActivate("frmMaze1");
+        game->tick("frmMaze1", "Timer1", 30);
+        QVERIFY(QTest::qWaitForWindowActive(window("frmLost")));
+        const QRect geometry = window("frmLost")->geometry();
+        minimise("frmLost");
+
+        showAndActivate("frmMaze2");
+        game->tick("frmMaze2", "Timer1", 20);
+        expectBack("frmLost", geometry);
+    }
+
+    void theMenuButtonBringsBackAMinimisedMenu()
+    {
+        showAndActivate("frmLevel");
+        const QRect geometry = window("frmLevel")->geometry();
+        showAndActivate("frmMaze1");
+        minimise("frmLevel");
+
+        QWidget* menuButton = game->control("frmMaze1", "cmdMenu").widget();
+        const QPoint centre = menuButton->mapTo(window("frmMaze1"), menuButton->rect().center());
+        QVERIFY(desktop::xdotool(
+            {"mousemove", "--window", QString::number(window("frmMaze1")->winId()),
+             QString::number(centre.x()), QString::number(centre.y()), "click", "1"}));
+        expectBack("frmLevel", geometry);
+        QTRY_VERIFY(window("frmMaze1")->isHidden());
+    }
+};
+
+QTEST_MAIN(MinimisedScreensTest)
+#include "minimised_screens_test.moc"
