@@ -20,10 +20,12 @@ QStringList installedFiles()
     };
 }
 
-CommandResult runCommand(const QString& program, const QStringList& arguments)
+CommandResult runCommand(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& environment)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, program + ": " + process.errorString() + "\n" + process.readAll()};

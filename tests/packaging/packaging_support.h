@@ -3,6 +3,7 @@
 // What the packaging tests share: the files an installation holds and a way to run the
 // tools that install, pack and inspect the program.
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ struct CommandResult {
     QString output;    // standard output and standard error together
 };
 
-CommandResult runCommand(const QString& program, const QStringList& arguments);
+CommandResult
+runCommand(const QString& program, const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 } // namespace packaging
