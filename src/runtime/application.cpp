@@ -1,9 +1,9 @@
 #include "runtime/application.h"
 
+#include "runtime/app_icon.h"
 #include "runtime/widgets.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -31,8 +31,9 @@ void loadFontConfiguration()
     FcConfigDestroy(config);
 }
 
-// The title bar's icon can wait for the first frame: reading it loads one of Qt's image
-// plugins, which takes longer than anything else the splash needs but its text.
+// The title bar's icon can wait for the first frame: finding it in the executable and
+// handing it to the window system take longer than anything else the splash needs but its
+// text.
 class IconAfterFirstFrame : public QObject {
 public:
     using QObject::QObject;
@@ -42,7 +43,7 @@ public:
         if (event->type() == QEvent::Paint) {
             QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
+                QApplication::setWindowIcon(appIcon());
                 deleteLater();
             });
         }

@@ -14,8 +14,8 @@ inline const QString appId = "io.github.trundlex.Trundlex";
 
 QString iconFile(int size);
 
-// Relative to the installation prefix.
-QStringList installedFiles();
+// Everything installed but the program, relative to the installation prefix.
+QStringList installedDataFiles();
 
 struct CommandResult {
     int exitCode = -1; // -1 when the program did not start or did not finish
