@@ -1,5 +1,6 @@
 #include "runtime/application.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/app_icon.h"
 #include "runtime/widgets.h"
 
@@ -71,6 +72,7 @@ void setUpApplication(QApplication& app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
     app.installEventFilter(new IconAfterFirstFrame(&app));
+    makeControlsAccessible();
     // Ties the windows to the installed desktop entry, which names the icon too.
     QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
     app.setQuitOnLastWindowClosed(false);
