@@ -1,8 +1,7 @@
 #include "runtime/app_icon.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
@@ -11,18 +10,16 @@ namespace rt {
 
 namespace {
 
-// Reads each size from the executable when it is asked for, and keeps none: X11 takes every
-// size for every window it shows, but the game need not hold them all meanwhile. The sizes
-// are drawn at whole pixels, so each is shown as drawn, whatever the mode.
+// Reads each size from the executable only when it is asked for, and keeps none: X11 takes
+// every size for every window it shows, but the game need not hold them meanwhile, and
+// other platforms never ask. The sizes are drawn at whole pixels, so each is shown as
+// drawn, whatever the mode.
 class StoredSizesIconEngine : public QIconEngine {
 public:
     StoredSizesIconEngine()
     {
-        QDirIterator files(":/icons", QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString file = files.next();
-            files_.insert(QImageReader(file).size().width(), file); // square
-        }
+        for (const QFileInfo& file : QDir(":/icons").entryInfoList())
+            files_.insert(file.baseName().toInt(), file.filePath());
     }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
@@ -39,9 +36,11 @@ public:
         return {side, side};
     }
 
+    // Read as an image, not as a pixmap, which Qt would keep in its pixmap cache; and left in
+    // the format it is read in, the one X11 takes, so that no size is copied on the way.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        return QPixmap(files_.value(sideFor(size)));
+        return QPixmap::fromImage(QImage(files_.value(sideFor(size))), Qt::NoFormatConversion);
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
@@ -59,7 +58,7 @@ private:
         return above == files_.begin() ? above.key() : std::prev(above).key();
     }
 
-    QMap<int, QString> files_; // by the length of a side
+    QMap<int, QString> files_; // by the length of a side, which names the file
 };
 
 } // namespace
