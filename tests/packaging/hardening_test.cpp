@@ -1,14 +1,14 @@
 // The release build carries the hardening of the distributions that harden most, as
 // hardening-check reads it from the executable, and leaves the builder's own flags alone.
 //
-// Three of hardening-check's lines need something the game's executable does not have.
-// Checked libc calls show only where the compiler knew a buffer's size, and every copy the
-// game makes (inside Qt's and the standard library's containers) has a size known only at
-// run time; stack clash probes show only in a function that takes stack space of a size
-// known at run time, which the game has none of. A probe built with the same flags has
-// both. Control-flow protection marks each object, but the linker drops the mark from an
-// executable unless every object carries it, and Debian 12's C library links start files
-// that do not: the game's library, all its code but `main`, shows the mark.
+// Two of hardening-check's lines need something the game's executable does not have.
+// Stack clash probes show only in a function that takes stack space of a size known at
+// run time, which the game has none of: a probe built with the same flags has. Control-flow
+// protection marks each object, but the linker drops the mark from an executable unless
+// every object carries it, and Debian 12's C library links start files that do not: the
+// game's library, all its code but `main`, shows the mark. Checked libc calls show only
+// where the compiler knew a buffer's size; the copies the game makes inside Qt's and the
+// standard library's containers have sizes known only at run time, and stay unchecked.
 
 #include "packaging_support.h"
 
@@ -51,7 +51,7 @@ private slots:
         QTest::newRow("stack protector") << TRUNDLEX_PATH << "Stack protected";
         QTest::newRow("RELRO") << TRUNDLEX_PATH << "Read-only relocations";
         QTest::newRow("BIND_NOW") << TRUNDLEX_PATH << "Immediate binding";
-        QTest::newRow("fortified libc calls") << HARDENING_PROBE_PATH << "Fortify Source functions";
+        QTest::newRow("fortified libc calls") << TRUNDLEX_PATH << "Fortify Source functions";
         QTest::newRow("stack clash") << HARDENING_PROBE_PATH << "Stack clash protection";
         QTest::newRow("control flow") << GAME_LIBRARY_PATH << "Control flow integrity";
     }
