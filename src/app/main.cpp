@@ -1,4 +1,5 @@
 #include "runtime/application.h"
+#include "runtime/command_line.h"
 #include "runtime/registry.h"
 #include "screens/screens.h"
 
@@ -6,6 +7,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = rt::answerCommandLine(argc, argv))
+        return *status;
     rt::scaleByWholeFactors();
     QApplication app(argc, argv);
     rt::setUpApplication(app);

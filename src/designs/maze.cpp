@@ -61,7 +61,7 @@ std::string_view boxName(int number)
 }
 
 rt::ControlDesign box(std::string_view name, float left, float top, rt::Colour back,
-                      std::string_view picture = {})
+                      std::string_view accessibleName, std::string_view picture = {})
 {
     return {.kind = Kind::PictureBox,
             .name = name,
@@ -71,7 +71,8 @@ rt::ControlDesign box(std::string_view name, float left, float top, rt::Colour b
             .height = boxSize,
             .back = back,
             .fore = colour::windowText,
-            .picture = picture};
+            .picture = picture,
+            .accessibleName = accessibleName};
 }
 
 std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
@@ -82,7 +83,7 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
             const int number = wallBoxes[y][x];
             if (number != 0 && (number != countdownBox || layout.countdownInBox))
                 walls.push_back(box(boxName(number), cellPitch * float(x), cellPitch * float(y),
-                                    colour::menuText));
+                                    colour::menuText, "Wall"));
         }
     }
     return walls;
@@ -90,9 +91,9 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
 
 std::vector<rt::ControlDesign> endBoxes()
 {
-    return {box("Picture6", 0, 480, colour::white, "LetterE"),
-            box("Picture23", 480, 480, colour::white, "LetterN"),
-            box("Picture48", 960, 480, colour::white, "LetterD")};
+    return {box("Picture6", 0, 480, colour::white, "Letter E", "LetterE"),
+            box("Picture23", 480, 480, colour::white, "Letter N", "LetterN"),
+            box("Picture48", 960, 480, colour::white, "Letter D", "LetterD")};
 }
 
 // All picture boxes, front-most first.
@@ -106,7 +107,8 @@ std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout)
                                   .height = 375,
                                   .back = colour::menuText,
                                   .fore = colour::windowText,
-                                  .picture = "SnailLeft"};
+                                  .picture = "SnailLeft",
+                                  .accessibleName = "Snail"};
     std::vector<rt::ControlDesign> walls = wallBoxesOf(layout);
     std::vector<rt::ControlDesign> ends = endBoxes();
     std::vector<rt::ControlDesign> boxes;

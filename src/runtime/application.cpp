@@ -1,10 +1,11 @@
 #include "runtime/application.h"
 
+#include "runtime/accessibility.h"
+#include "runtime/app_icon.h"
 #include "runtime/colours_and_fonts.h"
 #include "runtime/key_codes.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -35,8 +36,9 @@ void loadFontConfiguration()
     FcConfigDestroy(config);
 }
 
-// The title bar's icon can wait for the first frame: reading it loads one of Qt's image
-// plugins, which takes longer than anything else the splash needs but its text.
+// The title bar's icon can wait for the first frame: finding it in the executable and
+// handing it to the window system take longer than anything else the splash needs but its
+// text.
 class IconAfterFirstFrame : public QObject {
 public:
     using QObject::QObject;
@@ -46,7 +48,7 @@ public:
         if (event->type() == QEvent::Paint) {
             QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                QApplication::setWindowIcon(QIcon(":/pictures/AppIcon.ico"));
+                QApplication::setWindowIcon(appIcon());
                 deleteLater();
             });
         }
@@ -101,6 +103,7 @@ void setUpApplication(QApplication& app)
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont({}));
     app.installEventFilter(new IconAfterFirstFrame(&app));
+    makeControlsAccessible();
     // Ties the windows to the installed desktop entry, which names the icon too.
     QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
     app.setQuitOnLastWindowClosed(false);

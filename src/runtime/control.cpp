@@ -4,6 +4,7 @@
 #include "runtime/text.h"
 #include "runtime/widgets.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTimer>
 
@@ -48,10 +49,14 @@ void Control::setHeight(float twips)
 void Control::setCaption(std::string_view text)
 {
     caption_ = text;
-    if (auto* button = qobject_cast<QPushButton*>(widget_))
+    if (auto* button = qobject_cast<QPushButton*>(widget_)) {
         button->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    else if (widget_)
+    } else if (widget_) {
         widget_->update();
+        // A label's caption is its name to screen readers, as for Qt's own labels.
+        QAccessibleEvent changed(widget_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Control::setEnabled(bool enabled)

@@ -48,6 +48,8 @@ struct ControlDesign {
     Colour fore = colour::windowText;
     Font font{};
     std::string_view picture{};
+    // What screen readers call a picture box, which shows no text of its own.
+    std::string_view accessibleName{};
     Align align = Align::Left;
     int lineWidth = 1; // pixels
     bool visible = true;

@@ -25,6 +25,8 @@ class ControlView : public QWidget {
 public:
     ControlView(const Control& control, QWidget* parent);
 
+    const Control& control() const { return control_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 

@@ -190,6 +190,8 @@ private slots:
         }
     }
 
+    // At every size of the icon theme, each a crisp enlargement of a drawn size: 32 by 32
+    // where 32 divides the size, else 16 by 16.
     void everyWindowCarriesTheIcon()
     {
         Game game;
@@ -197,8 +199,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(game.form("frmMaze1").window()));
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QIcon icon = QApplication::windowIcon();
-        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
-        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        const QList<QSize> sizes = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(icon.availableSizes(), sizes);
+        for (const QSize& size : sizes) {
+            const QSize drawn = size.width() % 32 == 0 ? QSize(32, 32) : QSize(16, 16);
+            QCOMPARE(icon.pixmap(size).toImage(),
+                     icon.pixmap(drawn).toImage().scaled(size, Qt::IgnoreAspectRatio,
+                                                         Qt::FastTransformation));
+        }
         QCOMPARE(game.form("frmMaze1").window()->windowIcon().cacheKey(), icon.cacheKey());
     }
 };

@@ -1,6 +1,7 @@
-// The Debian package holds the installed files, describes itself as a game with the
-// libraries it needs, and runs from a tree it is unpacked into, so nothing on the system
-// changes.
+// The Debian package holds the installed files with the program in /usr/games, describes
+// itself as a game with the libraries it needs, passes lintian, and runs from a tree it is
+// unpacked into, so nothing on the system changes. There, without a display, the program
+// answers its command line.
 
 #include "packaging_support.h"
 
@@ -17,10 +18,20 @@ class DebPackageTest : public QObject {
 
     QTemporaryDir work_;
     QString package_;
+    QString program_;
 
     static QString architecture()
     {
         return runCommand("dpkg", {"--print-architecture"}).output.trimmed();
+    }
+
+    // Nothing tells Qt which display or platform to use.
+    static QProcessEnvironment withoutDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(variable);
+        return environment;
     }
 
 private slots:
@@ -30,14 +41,20 @@ private slots:
         const CommandResult pack = runCommand(
             CPACK_COMMAND, {"--config", BUILD_DIR "/CPackConfig.cmake", "-B", work_.path()});
         QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
-        package_ = work_.filePath("trundlex_1.0.0_" + architecture() + ".deb");
+        package_ = work_.filePath("trundlex_" TRUNDLEX_VERSION "_" + architecture() + ".deb");
         QVERIFY2(QFile::exists(package_), qPrintable(pack.output));
+        const QString root = work_.filePath("root");
+        const CommandResult unpack = runCommand("dpkg-deb", {"--extract", package_, root});
+        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
+        program_ = root + "/usr/games/trundlex";
     }
 
+    // Debian's policy puts a game's program in /usr/games.
     void holdsTheInstalledFiles_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString& file : installedFiles())
+        QTest::newRow("the program") << "games/trundlex";
+        for (const QString& file : installedDataFiles())
             QTest::newRow(qPrintable(file)) << file;
     }
 
@@ -57,7 +74,7 @@ private slots:
         QTest::newRow("name") << "Package"
                               << "^trundlex$";
         QTest::newRow("version") << "Version"
-                                 << "^1\\.0\\.0$";
+                                 << "^" + QRegularExpression::escape(TRUNDLEX_VERSION) + "$";
         QTest::newRow("architecture") << "Architecture"
                                       << "^" + architecture() + "$";
         QTest::newRow("section") << "Section"
@@ -71,6 +88,10 @@ private slots:
                                    << "(^|, )libc6 \\(>= [^)]+\\)";
         QTest::newRow("Qt widgets") << "Depends"
                                     << "(^|, )libqt6widgets6 \\(>= [^)]+\\)";
+        QTest::newRow("home page") << "Homepage"
+                                   << "^https://github\\.com/trundlex/trundlex$";
+        QTest::newRow("Wayland") << "Recommends"
+                                 << "(^|, )qt6-wayland$";
     }
 
     void controlFields()
@@ -83,25 +104,58 @@ private slots:
                  qPrintable(field + ": " + value.output));
     }
 
+    // Errors and warnings fail; notes about what could be smaller do not.
+    void lintianFindsNothingWrong()
+    {
+        const CommandResult lint =
+            runCommand("lintian", {"--fail-on", "error,warning", "--info", package_});
+        QVERIFY2(lint.exitCode == 0, qPrintable(lint.output));
+    }
+
     // Still running after a second and a half: it found its libraries and Qt plugins and
-    // is showing its first screen.
+    // is showing its first screen, on the platform Qt's own option names.
     void runsFromTheUnpackedTree()
     {
-        const QString root = work_.filePath("root");
-        const CommandResult unpack = runCommand("dpkg-deb", {"--extract", package_, root});
-        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
-
         QProcess game;
         game.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        game.setProcessEnvironment(environment);
-        game.start(root + "/usr/bin/trundlex", {});
+        game.setProcessEnvironment(withoutDisplay());
+        game.start(program_, {"-platform", "offscreen"});
         QVERIFY2(game.waitForStarted(), qPrintable(game.errorString()));
         const bool ended = game.waitForFinished(1500);
         game.kill();
         game.waitForFinished();
         QVERIFY2(!ended, qPrintable(game.readAll()));
+    }
+
+    void answersTheCommandLineWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("help") << QStringList{"--help"} << 0
+                              << "^Usage: \\S*trundlex \\[options\\]\\n.*\\n  -v, --version ";
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "^trundlex " + QRegularExpression::escape(TRUNDLEX_VERSION) +
+                                        "\\n$";
+        QTest::newRow("unknown option")
+            << QStringList{"--level", "3"} << 1 << "^trundlex: Unknown option 'level'\\.\\n$";
+        QTest::newRow("after Qt's own")
+            << QStringList{"-style", "Fusion", "-x"} << 1 << "^trundlex: Unknown option 'x'\\.\\n$";
+        QTest::newRow("argument") << QStringList{"maze.txt"} << 1
+                                  << "^trundlex: Unexpected argument 'maze\\.txt'\\.\\n$";
+    }
+
+    void answersTheCommandLineWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        const CommandResult run = runCommand(program_, arguments, withoutDisplay());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)
+                     .match(run.output)
+                     .hasMatch(),
+                 qPrintable(run.output));
     }
 };
 

@@ -1,5 +1,6 @@
 // Installing into an empty prefix puts the program, its desktop entry, its AppStream
-// metadata and its icons where desktops look for them, and each passes its validator.
+// metadata, its icons and its manual page where desktops look for them; each passes its
+// validator, and the tool that builds software centres' catalogues lists the game.
 
 #include "packaging_support.h"
 
@@ -31,7 +32,7 @@ private slots:
     void installsEveryFile_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString& file : installedFiles())
+        for (const QString& file : installedDataFiles())
             QTest::newRow(qPrintable(file)) << file;
     }
 
@@ -67,15 +68,36 @@ private slots:
         QVERIFY(QString::fromUtf8(entry.readAll()).split('\n').contains("Icon=" + appId));
     }
 
-    void iconsAreTheColourImages_data()
+    // Catalogues want an icon of 64 by 64 at least. The catalogue is compressed.
+    void softwareCentresListTheGameWithItsIcon()
+    {
+        QTemporaryDir catalogue;
+        const CommandResult compose =
+            runCommand("appstreamcli", {"compose", "--no-net", "--prefix=/", "--origin=trundlex",
+                                        "--result-root=" + catalogue.path(), prefix_.path()});
+        QVERIFY2(compose.exitCode == 0, qPrintable(compose.output));
+        const CommandResult listing =
+            runCommand("gzip", {"-dc", catalogue.filePath("share/swcatalog/xml/trundlex.xml.gz")});
+        QVERIFY2(listing.output.contains("<id>" + appId + "</id>"), qPrintable(listing.output));
+        QVERIFY2(listing.output.contains(R"(<icon type="cached" width="64" height="64">)"),
+                 qPrintable(listing.output));
+    }
+
+    // Each size is the icon file's colour image of 32 or, where 32 does not divide the size,
+    // 16 pixels, every pixel made a square of whole pixels.
+    void iconsAreTheColourImagesEnlarged_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("imageInIconFile");
         QTest::newRow("16 by 16") << 16 << 2;
         QTest::newRow("32 by 32, not the black and white one") << 32 << 1;
+        QTest::newRow("48 by 48, from 16") << 48 << 2;
+        QTest::newRow("64 by 64") << 64 << 1;
+        QTest::newRow("128 by 128") << 128 << 1;
+        QTest::newRow("256 by 256") << 256 << 1;
     }
 
-    void iconsAreTheColourImages()
+    void iconsAreTheColourImagesEnlarged()
     {
         QFETCH(int, size);
         QFETCH(int, imageInIconFile);
@@ -83,8 +105,9 @@ private slots:
         QCOMPARE(png.size(), QSize(size, size));
         QImageReader iconFile(APP_ICON);
         QVERIFY(iconFile.jumpToImage(imageInIconFile));
+        const QImage drawn = iconFile.read().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(png.convertToFormat(QImage::Format_ARGB32),
-                 iconFile.read().convertToFormat(QImage::Format_ARGB32));
+                 drawn.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     }
 };
 

@@ -9,21 +9,26 @@ QString iconFile(int size)
     return QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId);
 }
 
-QStringList installedFiles()
+QStringList installedDataFiles()
 {
-    return {
-        "bin/trundlex",
+    QStringList files = {
         "share/applications/" + appId + ".desktop",
         "share/metainfo/" + appId + ".metainfo.xml",
-        iconFile(16),
-        iconFile(32),
+        "share/man/man6/trundlex.6.gz",
+        "share/doc/trundlex/copyright",
+        "share/doc/trundlex/changelog.gz",
     };
+    for (int size : {16, 32, 48, 64, 128, 256})
+        files.append(iconFile(size));
+    return files;
 }
 
-CommandResult runCommand(const QString& program, const QStringList& arguments)
+CommandResult runCommand(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& environment)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, program + ": " + process.errorString() + "\n" + process.readAll()};

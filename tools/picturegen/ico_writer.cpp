@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::array<std::uint32_t, 2> monoPalette = {0x000000, 0xFFFFFF};
 
-// The standard 16-colour Windows palette, in index order.
-constexpr std::array<std::uint32_t, 16> standardPalette = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};
-
 constexpr std::uint32_t iconDirBytes = 6;
 constexpr std::uint32_t iconEntryBytes = 16;
 constexpr std::uint32_t infoHeaderBytes = 40;

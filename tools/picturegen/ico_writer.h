@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct IconImage {
 };
 
 constexpr int transparentIndex = -1;
+
+// The standard 16-colour Windows palette, in index order, as 0xRRGGBB.
+inline constexpr std::array<std::uint32_t, 16> standardPalette = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
 
 // A Windows icon file holding the images in the given order, each with its AND mask.
 std::vector<std::uint8_t> encodeIco(const std::vector<IconImage>& images);

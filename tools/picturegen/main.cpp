@@ -1,12 +1,18 @@
-// Writes the game's pictures into the directory named on the command line. The output
-// depends on nothing but this program's own data, so it is the same byte for byte on
-// every run.
+// Draws the game's pictures. The output depends on nothing but this program's own data, so
+// it is the same byte for byte on every run.
+//
+//     picturegen DIRECTORY
+//         writes the bitmaps and the icon file into DIRECTORY;
+//     picturegen --icon-theme DIRECTORY NAME
+//         writes the icon as PNGs in the layout of an icon theme,
+//         DIRECTORY/<size>x<size>/apps/NAME.png.
 
 #include "artwork.h"
 #include "backdrop.h"
 #include "bmp_writer.h"
 #include "ico_writer.h"
 #include "pictures.h"
+#include "png_writer.h"
 
 #include <array>
 #include <exception>
@@ -14,6 +20,8 @@
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -43,19 +51,39 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
         throw std::runtime_error("cannot write " + path.string());
 }
 
+void writePictures(const std::filesystem::path& directory)
+{
+    std::filesystem::create_directories(directory);
+    for (const Output& output : outputs)
+        writeFile(directory / output.fileName, output.encode());
+}
+
+void writeIconTheme(const std::filesystem::path& theme, const std::string& name)
+{
+    for (const IconImage& image : appIconThemeImages()) {
+        const std::string size = std::to_string(image.width) + "x" + std::to_string(image.height);
+        const std::filesystem::path directory = theme / size / "apps";
+        std::filesystem::create_directories(directory);
+        writeFile(directory / (name + ".png"), encodePng(image));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: picturegen OUTPUT_DIRECTORY\n";
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool iconTheme = arguments.size() == 3 && arguments[0] == "--icon-theme";
+    if (arguments.size() != 1 && !iconTheme) {
+        std::cerr << "usage: picturegen DIRECTORY\n"
+                     "       picturegen --icon-theme DIRECTORY NAME\n";
         return 2;
     }
     try {
-        const std::filesystem::path directory = argv[1];
-        std::filesystem::create_directories(directory);
-        for (const Output& output : outputs)
-            writeFile(directory / output.fileName, output.encode());
+        if (iconTheme)
+            writeIconTheme(arguments[1], arguments[2]);
+        else
+            writePictures(arguments[0]);
     } catch (const std::exception& error) {
         std::cerr << "picturegen: " << error.what() << '\n';
         return 1;

@@ -34,6 +34,16 @@ IconImage iconImage(std::string_view grid, int size, int bitsPerPixel,
     return image;
 }
 
+IconImage enlarged(const IconImage& image, int factor)
+{
+    IconImage large{image.width * factor, image.height * factor, image.bitsPerPixel, {}};
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x)
+            large.indices.push_back(
+                image.indices[static_cast<std::size_t>(y / factor * image.width + x / factor)]);
+    return large;
+}
+
 } // namespace
 
 Image snailLeft()
@@ -71,6 +81,20 @@ std::vector<IconImage> appIconImages()
         iconImage(artwork::icon32, 32, 4, &IconColour::colour),
         iconImage(artwork::icon16, 16, 4, &IconColour::colour),
     };
+}
+
+std::vector<IconImage> appIconThemeImages()
+{
+    std::vector<IconImage> colour; // largest first
+    std::ranges::copy_if(appIconImages(), std::back_inserter(colour),
+                         [](const IconImage& image) { return image.bitsPerPixel == 4; });
+    std::vector<IconImage> sizes;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const auto source = std::ranges::find_if(
+            colour, [size](const IconImage& image) { return size % image.width == 0; });
+        sizes.push_back(enlarged(*source, size / source->width));
+    }
+    return sizes;
 }
 
 } // namespace picturegen
