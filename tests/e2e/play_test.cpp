@@ -477,7 +477,7 @@ private slots:
 
         // The splash and the menu are loaded but hidden: the last window closed ends the game.
         for (const Window& window : {lostWindow, third, first}) {
-            QVERIFY(desktop->close(current(window)));
+            QVERIFY2(desktop->close(current(window)), qPrintable(window.caption));
             QVERIFY2(waitUntilHidden(window), qPrintable(window.caption));
         }
         expectCleanEnd();

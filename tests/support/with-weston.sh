@@ -17,7 +17,8 @@ close-animation=none
 startup-animation=none
 focus-animation=none
 CONFIG
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>/dev/null &
+# The X screen is a little larger than weston's window, so the pointer can leave it.
+Xvfb -displayfd 3 -screen 0 1296x1040x24 -nolisten tcp 3>"$dir/display" 2>/dev/null &
 server=$!
 while [ ! -s "$dir/display" ]; do sleep 0.05; done
 DISPLAY=:$(cat "$dir/display")
