@@ -40,10 +40,7 @@ Form::Form(Registry& registry, const ScreenDesign& design)
         deliver([&] { Form_KeyUp(keyCode, shift); });
     };
     window_->onClosedByPlayer = [this] { registry_.close(name()); };
-    window_->onArrived = [this] {
-        arriving_ = false;
-        registry_.hideWithdrawn();
-    };
+    window_->onArrived = [this] { registry_.hideWithdrawn(); };
 }
 
 Form::~Form()
@@ -140,7 +137,6 @@ Control* Form::firstTabStop() const
 void Form::present()
 {
     shown_ = true;
-    arriving_ = !window_->isOnScreen();
     // A window the player minimised is still visible to Qt, so show() alone leaves it
     // off the screen; taking back only that state keeps it maximised if it was.
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
@@ -154,6 +150,11 @@ void Form::present()
     }
 }
 
+bool Form::isArriving() const
+{
+    return shown_ && window_->isArriving();
+}
+
 void Form::hideIfWithdrawn()
 {
     if (!shown_)
@@ -164,7 +165,6 @@ void Form::retire()
 {
     retired_ = true;
     shown_ = false;
-    arriving_ = false;
     window_->hide();
     for (QTimer* timer : window_->findChildren<QTimer*>())
         timer->stop();

@@ -41,7 +41,7 @@ public:
     // Shown by Show and not hidden since, whether or not its window has reached the screen.
     bool isVisible() const { return shown_; }
     // Shown, but its window is not on the screen yet.
-    bool isArriving() const { return shown_ && arriving_; }
+    bool isArriving() const;
     void present();
     // Hidden by Hide: the window itself goes once the registry says so.
     void withdraw() { shown_ = false; }
@@ -75,7 +75,6 @@ private:
     bool retired_ = false;
     bool shownBefore_ = false;
     bool shown_ = false;
-    bool arriving_ = false;
 };
 
 } // namespace rt

@@ -96,21 +96,19 @@ FormWindow::FormWindow(const ScreenDesign& design)
     installEventFilter(this);
 }
 
-bool FormWindow::isOnScreen() const
-{
-    return windowHandle() && windowHandle()->isExposed();
-}
-
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease)
+    if (event->type() == QEvent::KeyRelease) {
         deliverKeyUp(watched, *static_cast<QKeyEvent*>(event));
-    // The window draws and hands its first frame to the screen when this event reaches it.
-    else if (event->type() == QEvent::Expose && watched == windowHandle() && isOnScreen())
+    } else if (event->type() == QEvent::Expose && arriving_ && watched == windowHandle() &&
+               windowHandle()->isExposed()) {
+        // The window draws and hands its first frame to the screen as this event reaches it.
+        arriving_ = false;
         QTimer::singleShot(0, this, [this] {
             if (onArrived)
                 onArrived();
         });
+    }
     return false;
 }
 
@@ -139,10 +137,11 @@ void FormWindow::closeEvent(QCloseEvent* event)
         onClosedByPlayer();
 }
 
-// Each showing may bring a new native window.
+// Each showing may bring a new native window, and waits for it to reach the screen.
 void FormWindow::showEvent(QShowEvent*)
 {
     windowHandle()->installEventFilter(this);
+    arriving_ = !windowHandle()->isExposed();
 }
 
 // The game keeps every screen it has opened, most of them hidden, so a hidden window gives

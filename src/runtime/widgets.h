@@ -43,11 +43,12 @@ public:
 
     std::function<void(int keyCode, int shift)> onKeyUp;
     std::function<void()> onClosedByPlayer;
-    // Once the window has reached the screen and its first frame is drawn.
+    // Once the window, shown, has reached the screen and its first frame is drawn.
     std::function<void()> onArrived;
 
     void watchKeysOf(QWidget* widget) { widget->installEventFilter(this); }
-    bool isOnScreen() const;
+    // Shown, but not on the screen yet.
+    bool isArriving() const { return arriving_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +61,7 @@ private:
     void deliverKeyUp(QObject* watched, const QKeyEvent& key);
 
     const ScreenDesign& design_;
+    bool arriving_ = false;
 };
 
 } // namespace rt
