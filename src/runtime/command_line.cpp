@@ -1,5 +1,7 @@
 #include "runtime/command_line.h"
 
+#include "runtime/platform.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -42,6 +44,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
 {
     if (argc < 2)
         return std::nullopt; // how desktops start the game: nothing to read
+    platform::useParentConsole();
     // The parser names the program as the application object does. That object takes
     // options out of the command line it is given, so it gets a copy.
     int count = argc;

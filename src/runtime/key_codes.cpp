@@ -6,12 +6,6 @@
 
 namespace rt {
 
-namespace {
-
-bool everyKeyReleaseIsPhysical = false;
-
-} // namespace
-
 int virtualKey(const QKeyEvent& event)
 {
     const int key = event.key();
@@ -36,18 +30,6 @@ int shiftState(const QKeyEvent& event)
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-// Qt takes a release for a repeat when a press of the same key, stamped the same millisecond,
-// already waits behind it: that is also how a quick second tap looks to a busy program.
-bool isPhysicalRelease(const QKeyEvent& release)
-{
-    return everyKeyReleaseIsPhysical || !release.isAutoRepeat();
-}
-
-void trustEveryKeyRelease()
-{
-    everyKeyReleaseIsPhysical = true;
 }
 
 } // namespace rt

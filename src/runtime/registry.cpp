@@ -1,8 +1,8 @@
 #include "runtime/registry.h"
 
 #include "runtime/form.h"
+#include "runtime/platform.h"
 
-#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -49,29 +49,13 @@ void Registry::show(std::string_view screen)
         form->present();
 }
 
-namespace {
-
-// A handler that leaves its screen shows the next one first. On Wayland, a window hidden
-// before the next one is on the screen hands the keyboard for a moment to whatever window
-// lies behind it; the toolkit then asks the compositor to activate that window, too late,
-// and the compositor marks it urgent. There the window waits for the next one, or for a
-// second if that never reaches the screen. Elsewhere it goes at once: waiting would hold
-// the pixels of both windows at a time.
-bool hidingWaitsForTheNextWindow()
-{
-    static const bool wayland = QGuiApplication::platformName().startsWith("wayland");
-    return wayland;
-}
-
-} // namespace
-
 void Registry::hide(std::string_view screen)
 {
     Form* form = entry(screen).form.get();
     if (!form || ended_)
         return;
     form->withdraw();
-    if (!hidingWaitsForTheNextWindow()) {
+    if (!platform::hidingWaitsForTheNextWindow()) {
         form->hideIfWithdrawn();
         return;
     }

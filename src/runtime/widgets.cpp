@@ -4,6 +4,7 @@
 #include "runtime/control.h"
 #include "runtime/key_codes.h"
 #include "runtime/pictures.h"
+#include "runtime/platform.h"
 #include "runtime/text.h"
 
 #include <QApplication>
@@ -116,7 +117,7 @@ void FormWindow::deliverKeyUp(QObject* watched, const QKeyEvent& key)
 {
     // A key event travels from the focus widget up to the window: act on its first stop only.
     QWidget* firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (!onKeyUp || !isPhysicalRelease(key) || watched != firstStop ||
+    if (!onKeyUp || !platform::isPhysicalRelease(key) || watched != firstStop ||
         (!design_.keyPreview && watched != this))
         return;
     onKeyUp(virtualKey(key), shiftState(key));

@@ -1,0 +1,138 @@
+#include "runtime/platform.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <cstdio>
+#else
+#include "runtime/app_icon.h"
+
+#include <X11/XKBlib.h>
+#include <fontconfig/fontconfig.h>
+#endif
+
+namespace rt::platform {
+
+#ifdef Q_OS_WIN
+
+// Where the output is not already going somewhere, as into a pipe.
+void useParentConsole()
+{
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((output == nullptr || output == INVALID_HANDLE_VALUE) &&
+        AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+
+void setUp(QApplication&) {}
+
+// The icon the executable carries, at the two sizes a title bar and the task bar take.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int side : {16, 32}) {
+        const auto handle = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), L"AppIcon", IMAGE_ICON, side, side, 0));
+        if (handle) {
+            icon.addPixmap(QPixmap::fromImage(QImage::fromHICON(handle)));
+            DestroyIcon(handle);
+        }
+    }
+    return icon;
+}
+
+// Windows sends a key-up message only when the key goes up; Qt marks the releases it makes
+// up for the repeated key-down messages of a held key.
+bool isPhysicalRelease(const QKeyEvent& release)
+{
+    return !release.isAutoRepeat();
+}
+
+bool hidingWaitsForTheNextWindow()
+{
+    return false;
+}
+
+#else
+
+namespace {
+
+bool everyKeyReleaseIsPhysical = false;
+
+// Fontconfig's own start also parses every sample configuration it ships, only so that
+// tools can list them: a third of its work before the first text. Loading just the
+// configuration in effect gives the same fonts and the same settings. A configuration
+// that fails to load or names no cache folder is left to fontconfig's own start, which
+// knows how to fall back.
+void loadFontConfiguration()
+{
+    FcConfig* config = FcConfigCreate();
+    if (FcConfigParseAndLoad(config, nullptr, FcFalse)) {
+        FcStrList* caches = FcConfigGetCacheDirs(config);
+        if (FcStrListNext(caches))
+            FcConfigSetCurrent(config);
+        FcStrListDone(caches);
+    }
+    FcConfigDestroy(config);
+}
+
+// A held key repeats as pairs of release and press. Qt tells those releases from the
+// final one by looking for the press already queued behind them, which a busy machine
+// may not have delivered yet; asked this way, the X server sends no release until the
+// key really goes up. Where it agrees, every release it sends counts.
+void reportOnlyRealKeyReleases(QApplication& app)
+{
+    // The offscreen platform answers as X11 too, but without a display.
+    auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+    Bool supported = False;
+    if (x11 && x11->display() && XkbSetDetectableAutoRepeat(x11->display(), True, &supported) &&
+        supported)
+        everyKeyReleaseIsPhysical = true;
+}
+
+} // namespace
+
+// Started from a terminal, the program already writes to it.
+void useParentConsole() {}
+
+void setUp(QApplication& app)
+{
+    loadFontConfiguration();
+    // Ties the windows to the installed desktop entry, which names the icon too.
+    QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
+    reportOnlyRealKeyReleases(app);
+}
+
+QIcon windowIcon()
+{
+    return appIcon();
+}
+
+// Qt takes a release for a repeat when a press of the same key, stamped the same
+// millisecond, already waits behind it: that is also how a quick second tap looks to a busy
+// program. On Wayland the toolkit repeats keys itself and marks every repeat.
+bool isPhysicalRelease(const QKeyEvent& release)
+{
+    return everyKeyReleaseIsPhysical || !release.isAutoRepeat();
+}
+
+// A handler that leaves its screen shows the next one first. On Wayland, a window hidden
+// before the next one is on the screen hands the keyboard for a moment to whatever window
+// lies behind it; the toolkit then asks the compositor to activate that window, too late,
+// and the compositor marks it urgent. Elsewhere the window goes at once: waiting would hold
+// the pixels of both windows at a time.
+bool hidingWaitsForTheNextWindow()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith("wayland");
+    return wayland;
+}
+
+#endif
+
+} // namespace rt::platform

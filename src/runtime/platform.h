@@ -1,0 +1,29 @@
+#pragma once
+
+class QApplication;
+class QIcon;
+class QKeyEvent;
+
+// What differs between the desktops the game runs on, X11, Wayland and Windows: the one
+// place that asks which it is.
+namespace rt::platform {
+
+// Before anything is printed. A Windows program of the window subsystem has no console,
+// so it writes to the one it was started from, where there is one.
+void useParentConsole();
+
+// Before the first screen: what the platform's fonts and keyboard need, and the ties to
+// the desktop's entry for the program.
+void setUp(QApplication& app);
+
+// The program's icon for its windows' title bars.
+QIcon windowIcon();
+
+// Whether a release is the key really going up, not one that auto-repeat makes while the
+// key is held.
+bool isPhysicalRelease(const QKeyEvent& release);
+
+// Whether a window hidden as another screen is shown waits until that one is on the screen.
+bool hidingWaitsForTheNextWindow();
+
+} // namespace rt::platform
