@@ -50,21 +50,33 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     int count = argc;
     std::vector<char*> arguments(argv, argv + argc + 1);
     const QCoreApplication reader(count, arguments.data());
-    QCoreApplication::setApplicationVersion(TRUNDLEX_VERSION);
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Steer Tiblo the snail out of a maze before time runs out.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     acceptQtOptions(parser);
-    // Prints the help, the version or what is wrong, and ends the program, as Qt programs do.
-    parser.process(reader);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s: Unexpected argument '%s'.\n",
-                     qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(parser.positionalArguments().first()));
+    // Answered here, not by the parser's own process(): on Windows that answers in a message
+    // box wherever it finds no console, as when the output goes into a pipe.
+    const QString name = QCoreApplication::applicationName();
+    QString problem;
+    if (!parser.parse(QCoreApplication::arguments()))
+        problem = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        problem = "Unexpected argument '" + parser.positionalArguments().first() + "'.";
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(problem));
         return 1;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(name), TRUNDLEX_VERSION);
+        return 0;
+    }
+    // --help-all too: the game's help is all there is to say.
+    if (parser.isSet(help) || parser.isSet("help-all")) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
     }
     return std::nullopt;
 }

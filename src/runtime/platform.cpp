@@ -19,12 +19,12 @@ namespace rt::platform {
 
 #ifdef Q_OS_WIN
 
-// Where the output is not already going somewhere, as into a pipe.
+// Output that already goes somewhere, as into a pipe or a file, stays there.
 void useParentConsole()
 {
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if ((output == nullptr || output == INVALID_HANDLE_VALUE) &&
-        AttachConsole(ATTACH_PARENT_PROCESS)) {
+    if (AttachConsole(ATTACH_PARENT_PROCESS) &&
+        (output == nullptr || output == INVALID_HANDLE_VALUE)) {
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }

@@ -50,7 +50,7 @@ public:
         const QString active = outputOf("xdotool", {"getactivewindow"}).trimmed();
         QList<Window> shown;
         const QStringList ids =
-            outputOf("xdotool", {"search", "--onlyvisible", "--classname", "^trundlex$"})
+            outputOf("xdotool", {"search", "--onlyvisible", "--classname", windowClass()})
                 .split('\n', Qt::SkipEmptyParts);
         for (const QString& id : ids) {
             const QString info = outputOf("xwininfo", {"-id", id});
@@ -94,6 +94,25 @@ public:
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
+
+protected:
+    virtual QString windowClass() const { return "^trundlex$"; }
+};
+
+// Windows as Wine gives it, on the same X server: the program is the Windows executable,
+// its windows X11 windows named after its file.
+class WineDesktop : public X11Desktop {
+public:
+    QString name() const override { return "Wine"; }
+
+    void launch(QProcess& game, const QString& program, QProcessEnvironment environment) override
+    {
+        game.setProcessEnvironment(environment);
+        game.start("wine", {program});
+    }
+
+protected:
+    QString windowClass() const override { return "^quillory\\.exe$"; }
 };
 
 } // namespace
@@ -125,6 +144,8 @@ std::unique_ptr<Desktop> openDesktop()
         return openSway();
     if (desktop == "weston")
         return openWeston();
+    if (desktop == "wine")
+        return std::make_unique<WineDesktop>();
     return std::make_unique<X11Desktop>();
 }
 

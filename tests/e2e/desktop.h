@@ -57,7 +57,7 @@ public:
     bool click(const Window& window, QPoint at) override;
 };
 
-// The desktop TRUNDLEX_DESKTOP names: "x11" (the default), "sway" or "weston".
+// The desktop TRUNDLEX_DESKTOP names: "x11" (the default), "sway", "weston" or "wine".
 std::unique_ptr<Desktop> openDesktop();
 
 // Runs a desktop tool to its end: what it printed, or nothing when it failed.

@@ -329,7 +329,7 @@ class PlayTest : public QObject {
         if (!scaling.isEmpty())
             environment.insert(scaling.section('=', 0, 0), scaling.section('=', 1));
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        desktop->launch(game, TRUNDLEX_PATH, environment);
+        desktop->launch(game, qEnvironmentVariable("TRUNDLEX_PROGRAM", TRUNDLEX_PATH), environment);
         sinceStart.start();
     }
 
