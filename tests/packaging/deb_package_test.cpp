@@ -1,7 +1,6 @@
 // The Debian package holds the installed files with the program in /usr/games, describes
 // itself as a game with the libraries it needs, passes lintian, and runs from a tree it is
-// unpacked into, so nothing on the system changes. There, without a display, the program
-// answers its command line.
+// unpacked into, so nothing on the system changes.
 
 #include "packaging_support.h"
 
@@ -125,37 +124,6 @@ private slots:
         game.kill();
         game.waitForFinished();
         QVERIFY2(!ended, qPrintable(game.readAll()));
-    }
-
-    void answersTheCommandLineWithoutADisplay_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("help") << QStringList{"--help"} << 0
-                              << "^Usage: \\S*trundlex \\[options\\]\\n.*\\n  -v, --version ";
-        QTest::newRow("version") << QStringList{"--version"} << 0
-                                 << "^trundlex " + QRegularExpression::escape(TRUNDLEX_VERSION) +
-                                        "\\n$";
-        QTest::newRow("unknown option")
-            << QStringList{"--level", "3"} << 1 << "^trundlex: Unknown option 'level'\\.\\n$";
-        QTest::newRow("after Qt's own")
-            << QStringList{"-style", "Fusion", "-x"} << 1 << "^trundlex: Unknown option 'x'\\.\\n$";
-        QTest::newRow("argument") << QStringList{"maze.txt"} << 1
-                                  << "^trundlex: Unexpected argument 'maze\\.txt'\\.\\n$";
-    }
-
-    void answersTheCommandLineWithoutADisplay()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, output);
-        const CommandResult run = runCommand(program_, arguments, withoutDisplay());
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)
-                     .match(run.output)
-                     .hasMatch(),
-                 qPrintable(run.output));
     }
 };
 

@@ -1,11 +1,12 @@
-// The Windows executable's version record and icon: the resource script compiled with
-// MinGW's resource compiler, and the compiled resources read back field by field.
+// The Windows executable as Windows sees it: the libraries it needs, how it is loaded, and
+// its resources (version record, icon and manifest), read back field by field.
 
 #include "packaging_support.h"
 #include "picture_files.h"
 
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -72,7 +73,6 @@ private:
 struct Resource {
     QString type;
     QString name;
-    quint16 language = 0;
     QByteArray data;
 };
 
@@ -92,7 +92,7 @@ QList<Resource> readResources(const QByteArray& file)
         reader.alignTo4();
         reader.field<quint32>(); // data version
         reader.field<quint16>(); // memory flags
-        resource.language = reader.field<quint16>();
+        reader.field<quint16>(); // language, which windres leaves out when it reads a program
         reader.seek(start + headerSize);
         resource.data = reader.bytes(dataSize);
         reader.alignTo4();
@@ -152,11 +152,12 @@ quint32 fixedField(const VersionNode& record, int index)
 
 } // namespace
 
-class WindowsVersionTest : public QObject {
+class WindowsExecutableTest : public QObject {
     Q_OBJECT
 
     QList<Resource> resources_;
     VersionNode record_;
+    QString headers_; // objdump's account of the file's headers
 
     const Resource* resource(const QString& type, const QString& name) const
     {
@@ -168,24 +169,82 @@ class WindowsVersionTest : public QObject {
     }
 
 private slots:
-    // windres preprocesses with a compiler named after its target unless given one.
+    // windres reads the resources out of the executable into a resource file.
     void initTestCase()
     {
+        const CommandResult dump = runCommand("x86_64-w64-mingw32-objdump", {"-p", PROGRAM});
+        QVERIFY2(dump.exitCode == 0, qPrintable(dump.output));
+        headers_ = dump.output;
         QTemporaryDir dir;
-        const QString output = dir.filePath("trundlex.res");
-        const CommandResult compile = runCommand(
-            "x86_64-w64-mingw32-windres",
-            {"--preprocessor=" CXX_COMPILER, "--preprocessor-arg=-E", "--preprocessor-arg=-xc",
-             "--preprocessor-arg=-DRC_INVOKED", "--output-format=res", RC_FILE, output});
-        QVERIFY2(compile.exitCode == 0, qPrintable(compile.output));
+        const QString output = dir.filePath("Quillory.res");
+        const CommandResult extract =
+            runCommand("x86_64-w64-mingw32-windres", {"--output-format=res", PROGRAM, output});
+        QVERIFY2(extract.exitCode == 0, qPrintable(extract.output));
         QFile file(output);
         QVERIFY(file.open(QIODevice::ReadOnly));
         resources_ = readResources(file.readAll());
         const Resource* version = resource("#16", "#1");
         QVERIFY(version);
-        QCOMPARE(version->language, 0x409);
         record_ = readVersionNode(version->data, 0);
         QCOMPARE(record_.key, "VS_VERSION_INFO");
+    }
+
+    // Nothing beside the program: no Qt, C++ runtime or threads library, only what every
+    // Windows 10 has.
+    void importsOnlyWhatWindowsShips()
+    {
+        static const QRegularExpression systemLibrary(
+            "^(advapi32|authz|comdlg32|d3d11|d3d9|dwmapi|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|"
+            "ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|"
+            "ws2_32|wtsapi32|api-ms-win-core-[a-z0-9-]+)\\.dll$",
+            QRegularExpression::CaseInsensitiveOption);
+        QStringList imports;
+        auto found = QRegularExpression("DLL Name: (\\S+)").globalMatch(headers_);
+        while (found.hasNext())
+            imports << found.next().captured(1);
+        QVERIFY(imports.contains("KERNEL32.dll"));
+        for (const QString& library : imports)
+            QVERIFY2(systemLibrary.match(library).hasMatch(), qPrintable(library));
+    }
+
+    // A program of the window subsystem, opening no console; stripped; loaded anywhere in
+    // the whole 64-bit address space, its data never run as code.
+    void loadsAsAHardenedWindowsProgram()
+    {
+        QVERIFY(
+            headers_.contains(QRegularExpression("Subsystem\\s+00000002\\s+\\(Windows GUI\\)")));
+        QVERIFY(headers_.contains(QRegularExpression("\\n\\s+symbols stripped\\n")));
+        const auto flags = QRegularExpression("DllCharacteristics\\s+([0-9a-f]+)")
+                               .match(headers_)
+                               .captured(1)
+                               .toUInt(nullptr, 16);
+        const unsigned highEntropyVa = 0x20, dynamicBase = 0x40, nxCompat = 0x100;
+        QCOMPARE(flags & (highEntropyVa | dynamicBase | nxCompat),
+                 highEntropyVa | dynamicBase | nxCompat);
+    }
+
+    // Run with the rights of whoever starts it, on Windows 10 and 11, drawn at each
+    // monitor's own scale, with the current common controls.
+    void manifest()
+    {
+        const Resource* manifest = resource("#24", "#1");
+        QVERIFY(manifest);
+        const QString text = QString::fromUtf8(manifest->data);
+        for (const char* part : {"<requestedExecutionLevel level=\"asInvoker\"",
+                                 "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                                 ">PerMonitorV2</dpiAwareness>",
+                                 "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""})
+            QVERIFY2(text.contains(part), part);
+    }
+
+    // Written out as a script, every resource stands under the one language, US English.
+    void resourcesInUsEnglish()
+    {
+        const CommandResult script =
+            runCommand("x86_64-w64-mingw32-windres", {"--output-format=rc", PROGRAM});
+        QCOMPARE(script.exitCode, 0);
+        QCOMPARE(script.output.count(QRegularExpression("\\nLANGUAGE ")), 1);
+        QVERIFY(script.output.contains("\nLANGUAGE 9, 1\n"));
     }
 
     void fixedFileInfo_data()
@@ -271,5 +330,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WindowsVersionTest)
-#include "windows_version_test.moc"
+QTEST_GUILESS_MAIN(WindowsExecutableTest)
+#include "windows_executable_test.moc"
