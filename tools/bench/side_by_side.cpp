@@ -3,9 +3,17 @@
 // their ratio, the target, and whether the game meets it. A second table sets a window
 // with one line of text (label_window) beside the bare window in the same way. The
 // programs it runs sit in its own directory and report "figure value" lines.
+//
+// With "--windows DIR" it measures instead the Windows build in DIR under Wine: how long
+// Quillory.exe takes from its start to its first window on view, beside the window with one
+// line of text built with the same Qt, and the sizes of the two files.
 
 #include "readings.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,6 +33,7 @@ namespace {
 constexpr int startUpRuns = 20;
 constexpr int splashMs = 2500;
 constexpr int mazeIdleMs = 10'000;
+constexpr int wineRuns = 10;
 
 using Readings = std::map<std::string, double, std::less<>>;
 
@@ -141,9 +150,10 @@ std::string shown(double value, const std::string& unit)
     return text;
 }
 
-void print(const std::string& program, const std::vector<Row>& rows)
+void print(const std::string& program, const std::vector<Row>& rows,
+           const std::string& against = "bare window")
 {
-    std::printf("| Figure | %s | bare window | ratio | target | met |\n", program.c_str());
+    std::printf("| Figure | %s | %s | ratio | target | met |\n", program.c_str(), against.c_str());
     std::printf("|---|---:|---:|---:|---|---|\n");
     for (const Row& row : rows) {
         std::string bare = "-";
@@ -261,10 +271,131 @@ std::vector<Row> mazePlay()
     return rows;
 }
 
+// The windows the window manager looks after, all but those in `old`.
+std::vector<Window> newWindows(Display* display, const std::vector<Window>& old)
+{
+    static const Atom clientList = XInternAtom(display, "_NET_CLIENT_LIST", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    std::vector<Window> found;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), clientList, 0, 4096, False,
+                           XA_WINDOW, &type, &format, &count, &left, &data) == Success &&
+        data) {
+        const auto* windows = reinterpret_cast<const Window*>(data);
+        for (unsigned long i = 0; i < count; ++i) {
+            if (std::ranges::find(old, windows[i]) == old.end())
+                found.push_back(windows[i]);
+        }
+        XFree(data);
+    }
+    return found;
+}
+
+// Wine names a program's windows after its file, in small letters.
+bool isOnView(Display* display, Window window, const std::string& className)
+{
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint))
+        return false;
+    const bool named = className == hint.res_name;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    XWindowAttributes attributes{};
+    return named && XGetWindowAttributes(display, window, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
+// Asks the window to close, as its frame's close button does.
+void closeWindow(Display* display, Window window)
+{
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &close);
+    XFlush(display);
+}
+
+// From starting the program under Wine to its first window on view, polled every
+// millisecond; then the window is closed, which ends the program. Wine stopped by a signal
+// instead may not start the next program for a while.
+double msToFirstWindow(Display* display, const std::filesystem::path& program)
+{
+    std::string className = program.filename().string();
+    std::ranges::transform(className, className.begin(), ::tolower);
+    const std::vector<Window> before = newWindows(display, {});
+    std::string wine = "wine";
+    std::string path = program.string();
+    char* argv[] = {wine.data(), path.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const double startedAtMs = nowMs();
+    if (posix_spawnp(&child, "wine", &actions, nullptr, argv, environ) != 0)
+        fail(path, "cannot be started with wine");
+    posix_spawn_file_actions_destroy(&actions);
+    std::optional<Window> shown;
+    double shownAtMs = 0;
+    while (!shown && nowMs() - startedAtMs < 30'000) {
+        for (Window window : newWindows(display, before)) {
+            if (isOnView(display, window, className)) {
+                shownAtMs = nowMs();
+                shown = window;
+            }
+        }
+        usleep(1000);
+    }
+    if (shown)
+        closeWindow(display, *shown);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !shown || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        fail(path, "showed no window, or did not end when it was closed");
+    return shownAtMs - startedAtMs;
+}
+
+std::vector<Row> windowsRows(const std::filesystem::path& build)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        fail("--windows", "needs an X display");
+    const std::filesystem::path game = build / "Quillory.exe";
+    const std::filesystem::path label = build / "label_window.exe";
+    // Once each beforehand, so that Wine's own files are read from memory in every run.
+    msToFirstWindow(display, game);
+    msToFirstWindow(display, label);
+    std::vector<double> gameMs;
+    std::vector<double> labelMs;
+    for (int i = 0; i < wineRuns; ++i) {
+        gameMs.push_back(msToFirstWindow(display, game));
+        labelMs.push_back(msToFirstWindow(display, label));
+    }
+    XCloseDisplay(display);
+    const double start = median(gameMs);
+    const double labelStart = median(labelMs);
+    return {{"start to the first window on view (median of " + std::to_string(wineRuns) + ")",
+             start, labelStart, "ms", "at most 1.10x the window with one label",
+             start <= 1.10 * labelStart},
+            {"size of the stripped executable", megabytes(double(file_size(game))),
+             megabytes(double(file_size(label))), "MB", "-", std::nullopt}};
+}
+
 } // namespace
 
-int main()
+int main(int argc, char* argv[])
 {
+    if (argc == 3 && std::string(argv[1]) == "--windows") {
+        print("Quillory.exe", windowsRows(argv[2]), "window with one label");
+        return 0;
+    }
     const auto frames = firstFrames({"trundlex_first_frame", "bare_window", "label_window"});
     const FirstFrame& game = frames.at("trundlex_first_frame");
     const FirstFrame& bare = frames.at("bare_window");
