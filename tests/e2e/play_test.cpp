@@ -446,6 +446,10 @@ private slots:
         QCOMPARE(missingLooks(second, snailOneStepLeft), QString());
         QTest::qWait(250); // a second step would show by now
         QCOMPARE(faultsIn(screenshot(second), snailOneStepLeft), QString());
+        // Two quick taps are two steps.
+        QVERIFY(desktop->type({"Left", "Left"}));
+        QCOMPARE(missingLooks(second, {{Paint::Snail, snailAt(snailStart - 3 * snailStep)}}),
+                 QString());
 
         // The level's Menu button is sixteen tab stops on from the first.
         menuWindow = pressToReach(QStringList(16, "Tab") << "space", menu);
