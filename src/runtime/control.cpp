@@ -2,7 +2,7 @@
 
 #include "runtime/colours_and_fonts.h"
 #include "runtime/text.h"
-#include "runtime/widgets.h"
+#include "runtime/twips.h"
 
 #include <QAccessible>
 #include <QPushButton>

@@ -2,54 +2,35 @@
 
 #include "runtime/control.h"
 #include "runtime/design.h"
+#include "runtime/screen.h"
 
 #include <functional>
-#include <memory>
 #include <string_view>
-#include <vector>
-
-class QWidget;
 
 namespace rt {
 
-class FormWindow;
 class Registry;
 
-// One screen of the game: its window built from a design, its controls, and the
-// handlers a screen class binds to them. A form lives from Load until the program
-// ends or the player closes its window.
+// A screen of the game as its handlers see it: its control handles, the events they bind
+// handlers to, and Load, Show, Hide and End. A form lives from Load until the program ends
+// or the player closes its window.
 class Form {
 public:
-    Form(Registry& registry, const ScreenDesign& design);
-    virtual ~Form();
+    virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    std::string_view name() const { return design_.name; }
-    const ScreenDesign& design() const { return design_; }
+    std::string_view name() const { return screen_.name(); }
 
-    // Naming a control the design does not have stops the program.
-    Control& control(std::string_view name);
-    Control& control(std::string_view name, int index);
-    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+protected:
+    Form(Registry& registry, const ScreenDesign& design);
 
     virtual void Form_Load() {}
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
 
-    // The runtime's side.
-    QWidget* window() const;
-    // Shown by Show and not hidden since, whether or not its window has reached the screen.
-    bool isVisible() const { return shown_; }
-    // Shown, but its window is not on the screen yet.
-    bool isArriving() const;
-    void present();
-    // Hidden by Hide: the window itself goes once the registry says so.
-    void withdraw() { shown_ = false; }
-    void hideIfWithdrawn();
-    void retire();
-    void deliverLoad();
+    Control& control(std::string_view name) { return screen_.control(name); }
+    Control& control(std::string_view name, int index) { return screen_.control(name, index); }
 
-protected:
     void onClick(std::string_view button, std::function<void()> handler);
     // For a control array: the handler gets the element's index.
     void onClick(std::string_view button, std::function<void(int index)> handler);
@@ -61,20 +42,14 @@ protected:
     void end();
 
 private:
-    Control* find(std::string_view name, int index) const;
-    void buildControls();
-    void stackControls();
-    void orderTabStops();
-    Control* firstTabStop() const;
+    friend class Registry;
+
+    void deliverLoad();
+    // Runs the handler unless the screen or the program has gone meanwhile.
     void deliver(const std::function<void()>& handler) const;
 
     Registry& registry_;
-    const ScreenDesign& design_;
-    FormWindow* window_;
-    std::vector<std::unique_ptr<Control>> controls_;
-    bool retired_ = false;
-    bool shownBefore_ = false;
-    bool shown_ = false;
+    Screen screen_;
 };
 
 } // namespace rt

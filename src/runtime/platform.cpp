@@ -54,9 +54,9 @@ bool isPhysicalRelease(const QKeyEvent& release)
     return !release.isAutoRepeat();
 }
 
-bool hidingWaitsForTheNextWindow()
+HandOver::Policy handOverPolicy()
 {
-    return false;
+    return HandOver::Policy::HideAtOnce;
 }
 
 #else
@@ -105,7 +105,7 @@ void setUp(QApplication& app)
 {
     loadFontConfiguration();
     // Ties the windows to the installed desktop entry, which names the icon too.
-    QGuiApplication::setDesktopFileName("io.github.trundlex.Trundlex");
+    QGuiApplication::setDesktopFileName(TRUNDLEX_APP_ID);
     reportOnlyRealKeyReleases(app);
 }
 
@@ -122,15 +122,15 @@ bool isPhysicalRelease(const QKeyEvent& release)
     return everyKeyReleaseIsPhysical || !release.isAutoRepeat();
 }
 
-// A handler that leaves its screen shows the next one first. On Wayland, a window hidden
-// before the next one is on the screen hands the keyboard for a moment to whatever window
-// lies behind it; the toolkit then asks the compositor to activate that window, too late,
-// and the compositor marks it urgent. Elsewhere the window goes at once: waiting would hold
-// the pixels of both windows at a time.
-bool hidingWaitsForTheNextWindow()
+// On Wayland, a window hidden before the next one is on the screen hands the keyboard for a
+// moment to whatever window lies behind it; the toolkit then asks the compositor to
+// activate that window, too late, and the compositor marks it urgent. Elsewhere the window
+// goes at once: waiting would hold the pixels of both windows at a time.
+HandOver::Policy handOverPolicy()
 {
-    static const bool wayland = QGuiApplication::platformName().startsWith("wayland");
-    return wayland;
+    return QGuiApplication::platformName().startsWith("wayland")
+               ? HandOver::Policy::HideAfterNextFrame
+               : HandOver::Policy::HideAtOnce;
 }
 
 #endif

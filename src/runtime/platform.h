@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/hand_over.h"
+
 class QApplication;
 class QIcon;
 class QKeyEvent;
@@ -24,6 +26,6 @@ QIcon windowIcon();
 bool isPhysicalRelease(const QKeyEvent& release);
 
 // Whether a window hidden as another screen is shown waits until that one is on the screen.
-bool hidingWaitsForTheNextWindow();
+HandOver::Policy handOverPolicy();
 
 } // namespace rt::platform

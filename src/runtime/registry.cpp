@@ -1,17 +1,15 @@
 #include "runtime/registry.h"
 
 #include "runtime/form.h"
-#include "runtime/platform.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace rt {
 
-Registry::Registry(std::function<void()> onEnd)
-    : onEnd_(std::move(onEnd))
+Registry::Registry(std::function<void()> onEnd, HandOver::Policy handOver)
+    : handOver_(handOver)
+    , onEnd_(std::move(onEnd))
 {
 }
 
@@ -45,8 +43,10 @@ void Registry::load(std::string_view screen)
 void Registry::show(std::string_view screen)
 {
     load(screen);
-    if (Form* form = entry(screen).form.get(); form && !ended_)
-        form->present();
+    if (Form* form = entry(screen).form.get(); form && !ended_) {
+        form->screen_.present();
+        handOver_.shown(form->screen_.window());
+    }
 }
 
 void Registry::hide(std::string_view screen)
@@ -54,27 +54,8 @@ void Registry::hide(std::string_view screen)
     Form* form = entry(screen).form.get();
     if (!form || ended_)
         return;
-    form->withdraw();
-    if (!platform::hidingWaitsForTheNextWindow()) {
-        form->hideIfWithdrawn();
-        return;
-    }
-    hideWithdrawn();
-    if (form->window()->isVisible())
-        QTimer::singleShot(1000, form->window(), [form] { form->hideIfWithdrawn(); });
-}
-
-void Registry::hideWithdrawn()
-{
-    const auto arriving = [](const auto& item) {
-        return item.second.form && item.second.form->isArriving();
-    };
-    if (std::any_of(entries_.begin(), entries_.end(), arriving))
-        return;
-    for (auto& [name, target] : entries_) {
-        if (target.form)
-            target.form->hideIfWithdrawn();
-    }
+    form->screen_.withdraw();
+    handOver_.hidden(form->screen_.window());
 }
 
 void Registry::close(std::string_view screen)
@@ -103,20 +84,20 @@ void Registry::end()
 
 void Registry::unload(Entry& target)
 {
-    target.form->retire();
+    target.form->screen_.retire();
     retired_.push_back(std::move(target.form));
     QTimer::singleShot(0, this, [this] { retired_.clear(); });
 }
 
-Form* Registry::form(std::string_view screen) const
+Screen* Registry::screen(std::string_view name) const
 {
-    const auto found = entries_.find(screen);
-    return found == entries_.end() ? nullptr : found->second.form.get();
+    const auto found = entries_.find(name);
+    return found == entries_.end() || !found->second.form ? nullptr : &found->second.form->screen_;
 }
 
-bool Registry::isVisible(std::string_view screen) const
+bool Registry::isVisible(std::string_view name) const
 {
-    const Form* loaded = form(screen);
+    const Screen* loaded = screen(name);
     return loaded && loaded->isVisible();
 }
 
@@ -133,7 +114,7 @@ std::vector<std::string> Registry::loadedScreens() const
 bool Registry::anyVisible() const
 {
     for (const auto& [name, target] : entries_) {
-        if (target.form && target.form->isVisible())
+        if (target.form && target.form->screen_.isVisible())
             return true;
     }
     return false;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "runtime/hand_over.h"
+#include "runtime/platform.h"
+
 #include <QObject>
 
 #include <functional>
@@ -12,6 +15,7 @@
 namespace rt {
 
 class Form;
+class Screen;
 
 // Every screen of the game, each with at most one live form: Load creates it,
 // Show loads and activates it, Hide keeps it and its timers, End stops everything.
@@ -19,8 +23,10 @@ class Registry : public QObject {
 public:
     using Factory = std::function<std::unique_ptr<Form>(Registry&)>;
 
-    // onEnd runs once when the program ends; the application quits there.
-    explicit Registry(std::function<void()> onEnd);
+    // onEnd runs once when the program ends; the application quits there. How hidden
+    // windows leave the screen is the platform's to say.
+    explicit Registry(std::function<void()> onEnd,
+                      HandOver::Policy handOver = platform::handOverPolicy());
     ~Registry() override;
 
     void add(std::string_view screen, Factory factory);
@@ -32,13 +38,9 @@ public:
     // The player closed the screen's window through its frame.
     void close(std::string_view screen);
 
-    // Hides the windows of the screens hidden while another screen's window was on its way
-    // to the screen, once none is.
-    void hideWithdrawn();
-
     bool hasEnded() const { return ended_; }
-    // The live form, or null when the screen is not loaded.
-    Form* form(std::string_view screen) const;
+    // The loaded screen, or null when it is not loaded.
+    Screen* screen(std::string_view name) const;
     bool isVisible(std::string_view screen) const;
     std::vector<std::string> loadedScreens() const;
 
@@ -55,6 +57,7 @@ private:
     // Unloaded forms wait here until control is back in the event loop, since the
     // handler that unloaded them may still be running on one of their widgets.
     std::vector<std::unique_ptr<Form>> retired_;
+    HandOver handOver_;
     std::function<void()> onEnd_;
     bool ended_ = false;
 };

@@ -6,39 +6,15 @@
 #include "runtime/pictures.h"
 #include "runtime/platform.h"
 #include "runtime/text.h"
+#include "runtime/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QWindow>
-
-#include <cmath>
 
 namespace rt {
-
-namespace {
-
-constexpr float twipsPerPixel = 15;
-
-} // namespace
-
-int pixels(float twips)
-{
-    return int(std::lround(twips / twipsPerPixel));
-}
-
-QRect pixelRect(Kind kind, float left, float top, float width, float height, int lineWidth)
-{
-    if (kind != Kind::Line)
-        return {pixels(left), pixels(top), pixels(width), pixels(height)};
-    const QPoint from(pixels(left), pixels(top));
-    const QPoint to(pixels(left + width), pixels(top + height));
-    const int half = lineWidth / 2;
-    const int rest = lineWidth - 1 - half;
-    return QRect(from, to).normalized().adjusted(-half, -half, rest, rest);
-}
 
 ControlView::ControlView(const Control& control, QWidget* parent)
     : QWidget(parent)
@@ -99,17 +75,8 @@ FormWindow::FormWindow(const ScreenDesign& design)
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease) {
+    if (event->type() == QEvent::KeyRelease)
         deliverKeyUp(watched, *static_cast<QKeyEvent*>(event));
-    } else if (event->type() == QEvent::Expose && arriving_ && watched == windowHandle() &&
-               windowHandle()->isExposed()) {
-        // The window draws and hands its first frame to the screen as this event reaches it.
-        arriving_ = false;
-        QTimer::singleShot(0, this, [this] {
-            if (onArrived)
-                onArrived();
-        });
-    }
     return false;
 }
 
@@ -136,13 +103,6 @@ void FormWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (onClosedByPlayer)
         onClosedByPlayer();
-}
-
-// Each showing may bring a new native window, and waits for it to reach the screen.
-void FormWindow::showEvent(QShowEvent*)
-{
-    windowHandle()->installEventFilter(this);
-    arriving_ = !windowHandle()->isExposed();
 }
 
 // The game keeps every screen it has opened, most of them hidden, so a hidden window gives

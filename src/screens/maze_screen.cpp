@@ -1,7 +1,7 @@
 #include "screens/maze_screen.h"
 
 #include "core/number_text.h"
-#include "runtime/keys.h"
+#include "runtime/arrow_keys.h"
 
 namespace screens {
 

@@ -14,7 +14,7 @@ private slots:
     {
         Game game;
         game.registry.load("frmMaze1");
-        const QImage maze = game.form("frmMaze1").window()->grab().toImage();
+        const QImage maze = game.screen("frmMaze1").window()->grab().toImage();
         QCOMPARE(maze.devicePixelRatio(), 2.0);
         const QImage snail = QImage(":/pictures/SnailLeft.bmp");
         for (int y = 0; y < 25; ++y) {

@@ -1,6 +1,7 @@
 #include "designs/designs.h"
 #include "runtime/application.h"
 #include "runtime/colours_and_fonts.h"
+#include "runtime/twips.h"
 #include "runtime/widgets.h"
 #include "support/game.h"
 

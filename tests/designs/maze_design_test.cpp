@@ -64,7 +64,7 @@ private slots:
         Game game;
         game.registry.load(levels[level].screen);
         std::map<std::pair<int, int>, std::string_view> boxes;
-        for (const auto& control : game.form(levels[level].screen).controls()) {
+        for (const auto& control : game.screen(levels[level].screen).controls()) {
             if (!isWallBox(*control))
                 continue;
             QCOMPARE(control->width(), 495.0f);
@@ -102,7 +102,7 @@ private slots:
         Game game;
         const char* screen = levels[level].screen;
         game.registry.show(screen);
-        rt::Form& form = game.form(screen);
+        rt::Screen& form = game.screen(screen);
         QCOMPARE(form.window()->size(), levels[level].client);
         QCOMPARE(form.window()->windowTitle(), QString("Maze - Level %1").arg(level + 1));
         QCOMPARE(game.control(screen, "Shape1").width(), levels[level].panelWidth);
@@ -128,7 +128,7 @@ private slots:
         if (level == 0)
             QCOMPARE(time->parentWidget(), game.control(screen, "Picture8").widget());
         else
-            QCOMPARE(time->parentWidget(), game.form(screen).window());
+            QCOMPARE(time->parentWidget(), game.screen(screen).window());
     }
 
     void snailStacking_data() { levels_data(); }
@@ -139,7 +139,7 @@ private slots:
         const char* screen = levels[level].screen;
         game.registry.load(screen);
         const int snail = stackPosition(game.control(screen, "picSnail").widget());
-        for (const auto& control : game.form(screen).controls()) {
+        for (const auto& control : game.screen(screen).controls()) {
             if (control->kind() != rt::Kind::PictureBox || control->name() == "picSnail")
                 continue;
             const int box = stackPosition(control->widget());

@@ -11,7 +11,7 @@ const char* const screens[] = {"frmMaze1", "frmMaze2", "frmMAze3"};
 
 QImage grab(Game& game, const char* screen)
 {
-    return game.form(screen).window()->grab().toImage();
+    return game.screen(screen).window()->grab().toImage();
 }
 
 // The middle pixel of a maze cell.

@@ -15,14 +15,14 @@ QImage picture(const char* name)
 
 QImage grab(Game& game, const char* screen)
 {
-    return game.form(screen).window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return game.screen(screen).window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The screen drawn into a buffer with an alpha channel, cleared to transparent, as a
 // compositor's buffer is: whatever the screen leaves see-through shows up.
 QImage renderWithAlpha(Game& game, const char* screen)
 {
-    QWidget* window = game.form(screen).window();
+    QWidget* window = game.screen(screen).window();
     QImage buffer(window->size(), QImage::Format_ARGB32_Premultiplied);
     buffer.fill(Qt::transparent);
     window->render(&buffer);
@@ -30,7 +30,7 @@ QImage renderWithAlpha(Game& game, const char* screen)
 }
 
 // Where the screen's visible controls cover its background picture.
-QRegion coveredByControls(rt::Form& form)
+QRegion coveredByControls(rt::Screen& form)
 {
     QRegion covered;
     for (const auto& control : form.controls()) {
@@ -78,8 +78,8 @@ private slots:
         const QImage menu = grab(game, "frmLevel");
         QCOMPARE(splash.size(), QSize(565, 491));
         QCOMPARE(menu.size(), QSize(581, 490));
-        const QRegion covered =
-            coveredByControls(game.form("frmSplash")) + coveredByControls(game.form("frmLevel"));
+        const QRegion covered = coveredByControls(game.screen("frmSplash")) +
+                                coveredByControls(game.screen("frmLevel"));
         int compared = 0;
         for (int y = 0; y < 490; ++y) {
             for (int x = 0; x < 565; ++x) {
@@ -196,7 +196,7 @@ private slots:
     {
         Game game;
         game.registry.show("frmMaze1");
-        QVERIFY(QTest::qWaitForWindowExposed(game.form("frmMaze1").window()));
+        QVERIFY(QTest::qWaitForWindowExposed(game.screen("frmMaze1").window()));
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QIcon icon = QApplication::windowIcon();
         const QList<QSize> sizes = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
@@ -207,7 +207,7 @@ private slots:
                      icon.pixmap(drawn).toImage().scaled(size, Qt::IgnoreAspectRatio,
                                                          Qt::FastTransformation));
         }
-        QCOMPARE(game.form("frmMaze1").window()->windowIcon().cacheKey(), icon.cacheKey());
+        QCOMPARE(game.screen("frmMaze1").window()->windowIcon().cacheKey(), icon.cacheKey());
     }
 };
 

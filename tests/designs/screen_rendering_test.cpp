@@ -1,3 +1,4 @@
+#include "runtime/twips.h"
 #include "runtime/widgets.h"
 #include "support/game.h"
 
@@ -28,7 +29,7 @@ private slots:
         QFETCH(QString, screen);
         Game game;
         game.registry.load(screen.toStdString());
-        rt::Form& form = game.form(screen.toStdString());
+        rt::Screen& form = game.screen(screen.toStdString());
         QCOMPARE(form.window()->size(), QSize(rt::pixels(float(form.design().clientWidth)),
                                               rt::pixels(float(form.design().clientHeight))));
         const QImage image = form.window()->grab().toImage();
@@ -58,7 +59,7 @@ private slots:
         QFETCH(QString, screen);
         Game game;
         game.registry.load(screen.toStdString());
-        for (const auto& control : game.form(screen.toStdString()).controls()) {
+        for (const auto& control : game.screen(screen.toStdString()).controls()) {
             if (control->kind() != rt::Kind::Button)
                 continue;
             auto* button = qobject_cast<QPushButton*>(control->widget());

@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "runtime/text.h"
+#include "runtime/twips.h"
 #include "runtime/widgets.h"
 
 #include <QAbstractButton>
@@ -61,7 +62,7 @@ void muteScreenTimers()
     Q_UNUSED(muted);
 }
 
-rt::Control* controlNamed(rt::Form& form, std::string_view name)
+rt::Control* controlNamed(rt::Screen& form, std::string_view name)
 {
     for (const auto& control : form.controls()) {
         if (control->name() == name)
@@ -111,7 +112,7 @@ std::string text(QPoint point)
 }
 
 // What has the focus in a window, in the model's terms.
-std::string focusOf(const rt::Form& form)
+std::string focusOf(const rt::Screen& form)
 {
     const QWidget* focus = form.window()->focusWidget();
     if (!focus)
@@ -144,7 +145,7 @@ public:
     std::optional<Mismatch> found;
 };
 
-void checkTimer(Checker& checker, const rt::Form& form, rt::Control& timer, bool enabled)
+void checkTimer(Checker& checker, const rt::Screen& form, rt::Control& timer, bool enabled)
 {
     const std::string what = std::string(form.name()) + "." + std::string(timer.name());
     checker.check(what + " enabled", enabled, timer.enabled());
@@ -154,7 +155,7 @@ void checkTimer(Checker& checker, const rt::Form& form, rt::Control& timer, bool
 }
 
 // Which button Space holds down, if any.
-void checkButtons(Checker& checker, const rt::Form& form, model::Screen screen,
+void checkButtons(Checker& checker, const rt::Screen& form, model::Screen screen,
                   const std::optional<model::HeldButton>& held)
 {
     for (const auto& control : form.controls()) {
@@ -169,7 +170,7 @@ void checkButtons(Checker& checker, const rt::Form& form, model::Screen screen,
 
 // A maze screen keeps its grid and the snail's cell to itself: they show through the
 // sprite, which stands where the cell puts it, and through every move that follows.
-void checkMaze(Checker& checker, rt::Form& form, const model::Maze& maze)
+void checkMaze(Checker& checker, rt::Screen& form, const model::Maze& maze)
 {
     const std::string name(form.name());
     rt::Control& sprite = form.control("picSnail");
@@ -181,7 +182,7 @@ void checkMaze(Checker& checker, rt::Form& form, const model::Maze& maze)
     checkTimer(checker, form, form.control("Timer1"), maze.ticking);
 }
 
-void checkSplash(Checker& checker, rt::Form& form, const model::Splash& splash)
+void checkSplash(Checker& checker, rt::Screen& form, const model::Splash& splash)
 {
     checkTimer(checker, form, form.control("Timer1"), splash.timer1);
     checkTimer(checker, form, form.control("Timer2"), splash.timer2);
@@ -204,7 +205,7 @@ std::string activeScreenOf(const Game& game)
     if (!active)
         return "";
     for (const std::string& name : game.registry.loadedScreens()) {
-        if (game.registry.form(name)->window() == active)
+        if (game.registry.screen(name)->window() == active)
             return name;
     }
     return "(a window of no loaded screen)";
@@ -232,7 +233,7 @@ std::optional<Mismatch> Session::play(const Event& event)
     model::Picks picks;
     playOnScreens(event);
     if (const auto button = acceleratorOf(event); button && model_.active()) {
-        rt::Form* form = game_->registry.form(model::nameOf(*model_.active()));
+        rt::Screen* form = game_->registry.screen(model::nameOf(*model_.active()));
         waitForClick(form ? controlNamed(*form, *button) : nullptr);
         Game::settle();
     }
@@ -246,7 +247,7 @@ void Session::playOnScreens(const Event& event)
 {
     using Action = Event::Action;
     const std::string screen(model::nameOf(event.screen));
-    rt::Form* form = game_->registry.form(screen);
+    rt::Screen* form = game_->registry.screen(screen);
     rt::Control* control = form ? controlNamed(*form, event.control) : nullptr;
     switch (event.action) {
     case Action::Type:
@@ -302,7 +303,7 @@ std::optional<Mismatch> Session::readPicks(const Event& event, model::Picks& pic
     if (event.action != Event::Action::Tick || event.screen != Screen::Splash ||
         event.control != "Timer2" || !splash.loaded || !splash.splash.timer2)
         return std::nullopt;
-    rt::Form* form = game_->registry.form("frmSplash");
+    rt::Screen* form = game_->registry.screen("frmSplash");
     if (!form)
         return Mismatch{"frmSplash loaded", "yes", "no"};
     const auto shownOf = [form](const char* array, int& pick) {
@@ -331,7 +332,7 @@ std::optional<Mismatch> Session::compare() const
     for (Screen screen : model::allScreens) {
         const std::string name(model::nameOf(screen));
         const model::ScreenState& expected = model_.state(screen);
-        rt::Form* form = game_->registry.form(name);
+        rt::Screen* form = game_->registry.screen(name);
         checker.check(name + " loaded", expected.loaded, form != nullptr);
         if (!form || !expected.loaded)
             continue;

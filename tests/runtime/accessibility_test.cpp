@@ -72,7 +72,7 @@ private slots:
 
     void windowsKeepTheirTitles()
     {
-        QWidget* window = game->form("frmMaze1").window();
+        QWidget* window = game->screen("frmMaze1").window();
         QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
                  "Maze - Level 1");
     }

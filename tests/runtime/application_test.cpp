@@ -70,12 +70,12 @@ private slots:
         registry.load("frmPlain");
         QVERIFY(QApplication::windowIcon().isNull());
         registry.show("frmProbe");
-        QVERIFY(QTest::qWaitForWindowExposed(registry.form("frmProbe")->window()));
+        QVERIFY(QTest::qWaitForWindowExposed(registry.screen("frmProbe")->window()));
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         registry.show("frmPlain");
         const qint64 icon = QApplication::windowIcon().cacheKey();
         for (const char* screen : {"frmProbe", "frmPlain"})
-            QCOMPARE(registry.form(screen)->window()->windowIcon().cacheKey(), icon);
+            QCOMPARE(registry.screen(screen)->window()->windowIcon().cacheKey(), icon);
     }
 };
 

@@ -16,7 +16,7 @@ class EventsTest : public QObject {
     QStringList log;
     std::unique_ptr<rt::Registry> registry;
 
-    rt::Form& probe() { return *registry->form("frmProbe"); }
+    rt::Screen& probe() { return *registry->screen("frmProbe"); }
     QWidget* widgetOf(std::string_view name)
     {
         // cmdArray is the one element, 7, of its control array.

@@ -65,16 +65,16 @@ ProbeForm::ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QSt
     : rt::Form(registry, design)
     , log_(log)
 {
-    for (const auto& control : controls()) {
-        const QString name = QString::fromUtf8(control->name().data(), control->name().size());
-        if (control->kind() == rt::Kind::Timer)
-            onTimer(control->name(), [this, name] { log_ << name + " tick"; });
-        else if (control->kind() == rt::Kind::Button && control->index() >= 0)
-            onClick(control->name(), [this, name](int index) {
+    for (const rt::ControlDesign& control : design.controls) {
+        const QString name = QString::fromUtf8(control.name.data(), control.name.size());
+        if (control.kind == rt::Kind::Timer)
+            onTimer(control.name, [this, name] { log_ << name + " tick"; });
+        else if (control.kind == rt::Kind::Button && control.index >= 0)
+            onClick(control.name, [this, name](int index) {
                 log_ << QString("%1(%2) click").arg(name).arg(index);
             });
-        else if (control->kind() == rt::Kind::Button)
-            onClick(control->name(), [this, name] { log_ << name + " click"; });
+        else if (control.kind == rt::Kind::Button)
+            onClick(control.name, [this, name] { log_ << name + " click"; });
     }
 }
 

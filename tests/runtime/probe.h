@@ -12,10 +12,10 @@ class ProbeForm : public rt::Form {
 public:
     ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QStringList& log);
 
+private:
     void Form_Load() override;
     void Form_KeyUp(int keyCode, int shift) override;
 
-private:
     QStringList& log_;
 };
 

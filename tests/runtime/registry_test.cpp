@@ -27,7 +27,7 @@ class RegistryTest : public QObject {
         }
     };
 
-    rt::Form& probe() { return *registry->form("frmProbe"); }
+    rt::Screen& probe() { return *registry->screen("frmProbe"); }
     int count(const QString& entry) const { return int(log.count(entry)); }
     static void settle() { QCoreApplication::processEvents(); }
 
@@ -50,9 +50,9 @@ private slots:
 
     void loadCreatesHiddenAndRunsLoadOnce()
     {
-        QVERIFY(!registry->form("frmProbe"));
+        QVERIFY(!registry->screen("frmProbe"));
         registry->load("frmProbe");
-        QVERIFY(registry->form("frmProbe"));
+        QVERIFY(registry->screen("frmProbe"));
         QVERIFY(!registry->isVisible("frmProbe"));
         registry->load("frmProbe");
         registry->show("frmProbe");
@@ -67,13 +67,13 @@ private slots:
         settle();
         QCOMPARE(log, QStringList{"frmPlain load"});
         QVERIFY(registry->isVisible("frmPlain"));
-        QCOMPARE(QApplication::activeWindow(), registry->form("frmPlain")->window());
+        QCOMPARE(QApplication::activeWindow(), registry->screen("frmPlain")->window());
         registry->show("frmProbe");
         settle();
         QCOMPARE(QApplication::activeWindow(), probe().window());
         registry->show("frmPlain"); // visible already: activated again
         settle();
-        QCOMPARE(QApplication::activeWindow(), registry->form("frmPlain")->window());
+        QCOMPARE(QApplication::activeWindow(), registry->screen("frmPlain")->window());
         QVERIFY(registry->isVisible("frmProbe"));
     }
 
@@ -91,7 +91,7 @@ private slots:
         registry->hide("frmProbe");
         registry->hide("frmProbe");
         QVERIFY(!registry->isVisible("frmProbe"));
-        QVERIFY(registry->form("frmProbe"));
+        QVERIFY(registry->screen("frmProbe"));
         QTRY_VERIFY(count("Timer1 tick") >= 3);
         registry->show("frmProbe");
         QCOMPARE(probe().control("Label1").caption(), std::string("changed"));
@@ -140,6 +140,78 @@ private slots:
         QCOMPARE(probe().window()->backingStore(), store);
     }
 
+    // A handler leaving its screen for another, in either order: with each policy, how long
+    // the window it leaves stays on view. A window that never draws stays for a second.
+    void handOver_data()
+    {
+        QTest::addColumn<rt::HandOver::Policy>("policy");
+        QTest::addColumn<bool>("showFirst");
+        QTest::addColumn<bool>("nextDraws");
+        const auto atOnce = rt::HandOver::Policy::HideAtOnce;
+        const auto afterFrame = rt::HandOver::Policy::HideAfterNextFrame;
+        QTest::newRow("at once") << atOnce << true << true;
+        QTest::newRow("at once, hidden first") << atOnce << false << true;
+        QTest::newRow("after the next frame") << afterFrame << true << true;
+        QTest::newRow("after the next frame, hidden first") << afterFrame << false << true;
+        QTest::newRow("after the fallback") << afterFrame << true << false;
+    }
+
+    void handOver()
+    {
+        QFETCH(rt::HandOver::Policy, policy);
+        QFETCH(bool, showFirst);
+        QFETCH(bool, nextDraws);
+        registry = std::make_unique<rt::Registry>([] {}, policy);
+        addProbes(*registry, log);
+        registry->show("frmPlain");
+        QVERIFY(QTest::qWaitForWindowExposed(registry->screen("frmPlain")->window()));
+        QWidget* leaving = registry->screen("frmPlain")->window();
+        registry->load("frmProbe");
+        struct NoFrames : QObject {
+            QWidget* window;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                return event->type() == QEvent::Expose && watched == window->windowHandle();
+            }
+        } noFrames;
+        noFrames.window = registry->screen("frmProbe")->window();
+        if (!nextDraws)
+            qApp->installEventFilter(&noFrames);
+        if (!showFirst)
+            registry->hide("frmPlain");
+        registry->show("frmProbe");
+        if (showFirst)
+            registry->hide("frmPlain");
+        QVERIFY(!registry->isVisible("frmPlain"));
+        const bool atOnce = policy == rt::HandOver::Policy::HideAtOnce;
+        QCOMPARE(leaving->isVisible(), !atOnce);
+        QTest::qWait(nextDraws ? 20 : 800);
+        QCOMPARE(leaving->isVisible(), !nextDraws);
+        QTRY_VERIFY_WITH_TIMEOUT(leaving->isHidden(), 400);
+    }
+
+    // With nothing shown meanwhile, a hidden window goes once control is back in the event
+    // loop, under either policy.
+    void hideAloneGoesAtOnce_data()
+    {
+        QTest::addColumn<rt::HandOver::Policy>("policy");
+        QTest::newRow("at once") << rt::HandOver::Policy::HideAtOnce;
+        QTest::newRow("after the next frame") << rt::HandOver::Policy::HideAfterNextFrame;
+    }
+
+    void hideAloneGoesAtOnce()
+    {
+        QFETCH(rt::HandOver::Policy, policy);
+        registry = std::make_unique<rt::Registry>([] {}, policy);
+        addProbes(*registry, log);
+        registry->show("frmProbe");
+        registry->show("frmPlain");
+        QVERIFY(QTest::qWaitForWindowExposed(registry->screen("frmPlain")->window()));
+        registry->hide("frmPlain");
+        settle();
+        QVERIFY(registry->screen("frmPlain")->window()->isHidden());
+    }
+
     void loadOnALoadedScreenChangesNothing()
     {
         registry->show("frmProbe");
@@ -159,7 +231,7 @@ private slots:
         registry->show("frmPlain");
         probe().control("Label1").setCaption("changed");
         probe().window()->close();
-        QVERIFY(!registry->form("frmProbe"));
+        QVERIFY(!registry->screen("frmProbe"));
         QCOMPARE(ends, 0);
         settle();
         const int ticks = count("Timer1 tick");
@@ -177,7 +249,7 @@ private slots:
         probe().window()->close();
         QCOMPARE(ends, 1);
         QVERIFY(registry->hasEnded());
-        QVERIFY(!registry->form("frmPlain"));
+        QVERIFY(!registry->screen("frmPlain"));
     }
 
     void nothingRunsAfterEnd()
@@ -196,7 +268,7 @@ private slots:
         QTest::qWait(150);
         QCOMPARE(log, QStringList{});
         QCOMPARE(ends, 1);
-        QVERIFY(!registry->form("frmProbe"));
+        QVERIFY(!registry->screen("frmProbe"));
     }
 
     void endFromInsideAHandler()

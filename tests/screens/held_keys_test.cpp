@@ -50,8 +50,8 @@ private slots:
     {
         game = std::make_unique<Game>();
         game->registry.show("frmMaze1");
-        QVERIFY(QTest::qWaitForWindowExposed(game->form("frmMaze1").window()));
-        QVERIFY(desktop::activate(game->form("frmMaze1").window()));
+        QVERIFY(QTest::qWaitForWindowExposed(game->screen("frmMaze1").window()));
+        QVERIFY(desktop::activate(game->screen("frmMaze1").window()));
     }
 
     void cleanup() { game.reset(); }

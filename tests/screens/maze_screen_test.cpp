@@ -51,7 +51,7 @@ class MazeScreenTest : public QObject {
     // What a click on the maze window does after a result screen took the keyboard.
     void activateMaze()
     {
-        game->form(screen).window()->activateWindow();
+        game->screen(screen).window()->activateWindow();
         Game::settle();
         QCOMPARE(game->activeScreen(), QString(screen));
     }

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QWidget>
 
-Game::Game()
-    : registry([this] { ended = true; })
+Game::Game(rt::HandOver::Policy handOver)
+    : registry([this] { ended = true; }, handOver)
 {
     static bool setUp = [] {
         rt::setUpApplication(*qApp);
@@ -24,25 +24,26 @@ Game::~Game()
     registry.end();
 }
 
-rt::Form& Game::form(std::string_view screen)
+rt::Screen& Game::screen(std::string_view name)
 {
-    rt::Form* form = registry.form(screen);
-    if (!form)
-        QTest::qFail(qPrintable("not loaded: " + QString::fromUtf8(screen.data(), screen.size())),
+    rt::Screen* loaded = registry.screen(name);
+    if (!loaded)
+        QTest::qFail(qPrintable("not loaded: " + QString::fromUtf8(name.data(), name.size())),
                      __FILE__, __LINE__);
-    return *form;
+    return *loaded;
 }
 
 rt::Control& Game::control(std::string_view screen, std::string_view name, int index)
 {
-    return index < 0 ? form(screen).control(name) : form(screen).control(name, index);
+    return index < 0 ? this->screen(screen).control(name)
+                     : this->screen(screen).control(name, index);
 }
 
 QString Game::activeScreen() const
 {
     settle();
     for (const std::string& name : registry.loadedScreens()) {
-        if (registry.form(name)->window() == QApplication::activeWindow())
+        if (registry.screen(name)->window() == QApplication::activeWindow())
             return QString::fromStdString(name);
     }
     return {};
@@ -91,7 +92,7 @@ void Game::tick(std::string_view screen, std::string_view timer, int times)
 
 void Game::closeByFrame(std::string_view screen)
 {
-    form(screen).window()->close();
+    this->screen(screen).window()->close();
 }
 
 void Game::settle()

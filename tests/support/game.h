@@ -1,8 +1,8 @@
 #pragma once
 
 #include "runtime/control.h"
-#include "runtime/form.h"
 #include "runtime/registry.h"
+#include "runtime/screen.h"
 
 #include <QString>
 #include <Qt>
@@ -13,16 +13,16 @@
 // game is recorded instead of quitting the test.
 class Game {
 public:
-    Game();
+    explicit Game(rt::HandOver::Policy handOver = rt::platform::handOverPolicy());
     ~Game();
 
     rt::Registry registry;
     bool ended = false;
 
-    // The live form of a screen; fails the test when it is not loaded.
-    rt::Form& form(std::string_view screen);
+    // The loaded screen; fails the test when it is not loaded.
+    rt::Screen& screen(std::string_view name);
     rt::Control& control(std::string_view screen, std::string_view name, int index = -1);
-    bool isLoaded(std::string_view screen) const { return registry.form(screen) != nullptr; }
+    bool isLoaded(std::string_view screen) const { return registry.screen(screen) != nullptr; }
     bool isVisible(std::string_view screen) const { return registry.isVisible(screen); }
     // The screen whose window is active once pending events are through, or "" when
     // none is.

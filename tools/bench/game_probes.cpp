@@ -2,8 +2,8 @@
 
 #include "readings.h"
 #include "runtime/control.h"
-#include "runtime/form.h"
 #include "runtime/registry.h"
+#include "runtime/screen.h"
 #include "runtime/text.h"
 
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ private:
     std::function<void()> tick_;
 };
 
-QTimer* timerOf(rt::Form& form, std::string_view timer)
+QTimer* timerOf(rt::Screen& form, std::string_view timer)
 {
     if (auto* found =
             form.window()->findChild<QTimer*>(rt::toQString(timer), Qt::FindDirectChildrenOnly))
@@ -47,16 +47,16 @@ QTimer* timerOf(rt::Form& form, std::string_view timer)
 
 } // namespace
 
-rt::Form& showScreen(rt::Registry& registry, std::string_view screen)
+rt::Screen& showScreen(rt::Registry& registry, std::string_view screen)
 {
     return openScreen(registry, screen, [&] { registry.show(screen); });
 }
 
-rt::Form& openScreen(rt::Registry& registry, std::string_view screen,
-                     const std::function<void()>& opener)
+rt::Screen& openScreen(rt::Registry& registry, std::string_view screen,
+                       const std::function<void()>& opener)
 {
     registry.load(screen);
-    rt::Form& form = *registry.form(screen);
+    rt::Screen& form = *registry.screen(screen);
     bool shown = false;
     onFirstFrame(form.window(), [&shown] { shown = true; });
     opener();
@@ -69,7 +69,7 @@ rt::Form& openScreen(rt::Registry& registry, std::string_view screen,
     return form;
 }
 
-void onTick(rt::Form& form, std::string_view timer, std::function<void()> tick)
+void onTick(rt::Screen& form, std::string_view timer, std::function<void()> tick)
 {
     new TickWatch(timerOf(form, timer), std::move(tick));
 }

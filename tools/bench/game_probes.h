@@ -6,7 +6,7 @@
 #include <string_view>
 
 namespace rt {
-class Form;
+class Screen;
 class Registry;
 } // namespace rt
 
@@ -14,16 +14,16 @@ namespace bench {
 
 // Loads and shows a screen as the game does, then runs the event loop until its window
 // has shown its first frame.
-rt::Form& showScreen(rt::Registry& registry, std::string_view screen);
+rt::Screen& showScreen(rt::Registry& registry, std::string_view screen);
 
 // Runs what opens a screen, such as a handler of the game, then runs the event loop until
 // the screen's window has shown a frame. The screen is loaded first, as every handler that
 // opens one does, so that its window can be watched.
-rt::Form& openScreen(rt::Registry& registry, std::string_view screen,
-                     const std::function<void()>& opener);
+rt::Screen& openScreen(rt::Registry& registry, std::string_view screen,
+                       const std::function<void()>& opener);
 
 // Calls tick each time the screen's timer fires, as the tick begins, before the screen's
 // own handler runs.
-void onTick(rt::Form& form, std::string_view timer, std::function<void()> tick);
+void onTick(rt::Screen& form, std::string_view timer, std::function<void()> tick);
 
 } // namespace bench

@@ -5,8 +5,8 @@
 #include "game_probes.h"
 #include "readings.h"
 #include "runtime/application.h"
-#include "runtime/form.h"
 #include "runtime/registry.h"
+#include "runtime/screen.h"
 #include "screens/screens.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ void measureSplash()
 {
     rt::Registry registry([] {});
     screens::addAll(registry);
-    rt::Form& splash = bench::showScreen(registry, "frmSplash");
+    rt::Screen& splash = bench::showScreen(registry, "frmSplash");
     QEventLoop loop;
     double cpuAtHandOver = 0;
     std::int64_t handOverAt = 0;

@@ -7,8 +7,8 @@
 #include "game_probes.h"
 #include "readings.h"
 #include "runtime/application.h"
-#include "runtime/form.h"
 #include "runtime/registry.h"
+#include "runtime/screen.h"
 #include "screens/screens.h"
 
 #include <QApplication>
@@ -39,14 +39,14 @@ void measureCountdowns(rt::Registry& registry)
     for (const core::Level& level : core::levels) {
         registry.load(level.screen);
         Countdown& countdown = countdowns.emplace_back(level, bench::monotonicNs());
-        bench::onTick(*registry.form(level.screen), "Timer1",
+        bench::onTick(*registry.screen(level.screen), "Timer1",
                       [&countdown] { countdown.lastTickAt = bench::monotonicNs(); });
         registry.show(level.screen);
     }
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (std::ranges::none_of(core::levels, [&](const core::Level& level) {
-                return registry.form(level.screen)->control("Timer1").enabled();
+                return registry.screen(level.screen)->control("Timer1").enabled();
             }))
             QCoreApplication::exit();
     });

@@ -11,13 +11,13 @@
 #include "game_probes.h"
 #include "readings.h"
 #include "runtime/application.h"
-#include "runtime/form.h"
-#include "runtime/keys.h"
-#include "runtime/registry.h"
 #include "runtime/pictures.h"
+#include "runtime/registry.h"
+#include "runtime/screen.h"
 #include "screens/screens.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -46,16 +46,21 @@ constexpr Move route[] = {
 };
 
 // From the start cell to the exit, as runs of arrow-key releases.
-constexpr std::pair<int, int> wayOut[] = {{rt::keyLeft, 6}, {rt::keyDown, 4}, {rt::keyLeft, 5},
-                                          {rt::keyUp, 1},   {rt::keyLeft, 1}, {rt::keyUp, 3},
-                                          {rt::keyLeft, 1}};
+constexpr std::pair<Qt::Key, int> wayOut[] = {
+    {Qt::Key_Left, 6}, {Qt::Key_Down, 4}, {Qt::Key_Left, 5}, {Qt::Key_Up, 1},
+    {Qt::Key_Left, 1}, {Qt::Key_Up, 3},   {Qt::Key_Left, 1}};
 
-void perform(const Move& move, rt::Form& on)
+void perform(const Move& move, rt::Screen& on)
 {
     if (move.control.empty()) {
         for (auto [key, times] : wayOut) {
-            for (int i = 0; i < times; ++i)
-                on.Form_KeyUp(key, 0);
+            for (int i = 0; i < times; ++i) {
+                // Where the player's key goes: to the control with the focus.
+                QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+                QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                                    : on.window(),
+                                        &release);
+            }
         }
         return;
     }
@@ -97,7 +102,7 @@ double windowPixelBytes(const rt::Registry& registry)
 {
     double bytes = 0;
     for (const std::string& screen : registry.loadedScreens()) {
-        const QWidget* window = registry.form(screen)->window();
+        const QWidget* window = registry.screen(screen)->window();
         if (window->windowHandle())
             bytes += double(window->width()) * window->height() * 4;
     }
@@ -114,7 +119,7 @@ int main(int argc, char* argv[])
     screens::addAll(registry);
     bench::showScreen(registry, "frmSplash");
     for (const Move& move : route)
-        bench::openScreen(registry, move.opens, [&] { perform(move, *registry.form(move.on)); });
+        bench::openScreen(registry, move.opens, [&] { perform(move, *registry.screen(move.on)); });
     QCoreApplication::processEvents(); // the window hidden last gives up its pixels
     bench::report("peak_resident_kb", double(bench::peakResidentKb()));
     bench::report("window_pixel_bytes", windowPixelBytes(registry));
