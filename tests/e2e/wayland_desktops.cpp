@@ -115,7 +115,7 @@ private:
     // Windows that are shown are in the tree; hidden ones are not.
     static void collect(const QJsonObject& node, QList<Window>& shown)
     {
-        if (node["app_id"].toString() == "io.github.trundlex.Trundlex") {
+        if (node["app_id"].toString() == TRUNDLEX_APP_ID) {
             const QJsonObject frame = node["rect"].toObject();
             const QJsonObject client = node["window_rect"].toObject();
             Window window;
@@ -164,8 +164,10 @@ public:
     {
         followKeyboard();
         static const QRegularExpression view(
-            R"(role xdg_toplevel, PID \d+, surface ID (\d+), top-level window '(.*)' of )"
-            R"(io\.github\.trundlex\.Trundlex, .*\n.*\n\s*\[opaque: \((\d+), (\d+)\) -> )"
+            QString(
+                R"(role xdg_toplevel, PID \d+, surface ID (\d+), top-level window '(.*)' of )") +
+            QRegularExpression::escape(TRUNDLEX_APP_ID) +
+            R"(, .*\n.*\n\s*\[opaque: \((\d+), (\d+)\) -> )"
             R"(\((\d+), (\d+)\)\])");
         QList<Window> shown;
         auto found = view.globalMatch(outputOf("weston-debug", {"scene-graph"}));

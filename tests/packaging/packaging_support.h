@@ -10,7 +10,7 @@
 namespace packaging {
 
 // Names the desktop entry, the AppStream metadata and the icon alike.
-inline const QString appId = "io.github.trundlex.Trundlex";
+inline const QString appId = TRUNDLEX_APP_ID;
 
 QString iconFile(int size);
 
