@@ -7,8 +7,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using packaging::CommandResult;
-
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -18,14 +16,14 @@ class CommandLineTest : public QObject {
     const QString name = onWindows ? "Quillory" : "trundlex";
 
     // Nothing tells Qt which display or platform to use; Wine draws nothing without one.
-    CommandResult run(const QStringList& arguments) const
+    support::Finished run(const QStringList& arguments) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (onWindows)
-            return packaging::runCommand("wine", QStringList{program} + arguments, environment);
+            return support::run("wine", QStringList{program} + arguments, environment);
         for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(variable);
-        return packaging::runCommand(program, arguments, environment);
+        return support::run(program, arguments, environment);
     }
 
 private slots:
@@ -53,8 +51,8 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
-        const CommandResult answer = run(arguments);
-        const QString text = QString(answer.output).remove('\r');
+        const support::Finished answer = run(arguments);
+        const QString text = answer.all().remove('\r');
         QCOMPARE(answer.exitCode, exitCode);
         QVERIFY2(QRegularExpression(output.replace("NAME", name),
                                     QRegularExpression::DotMatchesEverythingOption)

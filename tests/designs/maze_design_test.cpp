@@ -165,7 +165,7 @@ private slots:
         Game game;
         const char* screen = levels[level].screen;
         game.registry.show(screen);
-        Game::settle();
+        support::settle();
         QCOMPARE(QApplication::focusWidget(),
                  game.control(screen, levels[level].firstTabStop).widget());
         // Walking the tab order once visits every box and both buttons, in the level's order.
@@ -178,7 +178,7 @@ private slots:
                 buttons << "Menu";
             if (focus == game.control(screen, "cmdExit").widget())
                 buttons << "Exit";
-            Game::type(Qt::Key_Tab);
+            support::type(Qt::Key_Tab);
         }
         QCOMPARE(int(visited.size()), level == 0 ? 85 : 84);
         QCOMPARE(buttons.first(), level == 0 ? QString("Exit") : QString("Menu"));

@@ -62,7 +62,7 @@ class PictureDisplayTest : public QObject {
                             Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
                             Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
                             Qt::Key_Up,   Qt::Key_Left, Qt::Key_Up,   Qt::Key_Up,   Qt::Key_Up})
-            Game::type(key);
+            support::type(key);
     }
 
 private slots:

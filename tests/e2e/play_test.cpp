@@ -1,4 +1,6 @@
-#include "desktop.h"
+#include "runtime/twips.h"
+#include "support/desktop.h"
+#include "support/process.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,12 +11,9 @@
 #include <algorithm>
 #include <utility>
 
-using e2e::Window;
+using support::Window;
 
 namespace {
-
-// Designs give positions and sizes in twips, 15 to the pixel.
-constexpr int twipsPerPixel = 15;
 
 // What a screenshot must show over an area of a window.
 enum class Paint { White, Black, BlackOrWhite, LightTextOnBlack, Snail };
@@ -173,7 +172,7 @@ Q_DECLARE_METATYPE(Journey)
 class PlayTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<e2e::Desktop> desktop;
+    std::unique_ptr<support::Desktop> desktop;
     QProcess game;
     QElapsedTimer sinceStart;
     // Device pixels to the pixel of the game's windows.
@@ -351,7 +350,7 @@ class PlayTest : public QObject {
     bool click(const Window& window, const QRect& button)
     {
         return desktop->click(current(window),
-                              (QRectF(button).center() / twipsPerPixel).toPoint() * scale);
+                              (QRectF(button).center() / rt::twipsPerPixel).toPoint() * scale);
     }
 
     Window clickToReach(const Window& window, const QRect& button, const Screen& screen)
@@ -398,16 +397,14 @@ class PlayTest : public QObject {
 
     void expectCleanEnd()
     {
-        QTRY_COMPARE_WITH_TIMEOUT(game.state(), QProcess::NotRunning, 10000);
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
+        QCOMPARE(support::finish(game, 10000).exitCode, 0);
         QCOMPARE(urgentWindows, QStringList());
     }
 
 private slots:
     void initTestCase()
     {
-        desktop = e2e::openDesktop();
+        desktop = support::openDesktop();
         qInfo() << "Playing on" << desktop->name();
     }
 

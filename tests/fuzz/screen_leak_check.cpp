@@ -24,11 +24,11 @@ void openAndCloseEveryScreen()
     game.tick("frmSplash", "Timer1"); // the hand-over to the level menu
     for (designs::DesignFunction design : designs::all) {
         game.registry.show(design().name);
-        Game::settle();
+        support::settle();
     }
     for (designs::DesignFunction design : designs::all) {
         game.closeByFrame(design().name);
-        Game::settle();
+        support::settle();
     }
     if (!game.ended)
         std::cout << "The game went on after its last window was closed\n";
@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     const auto widgetsBefore = QApplication::allWidgets().size();
     for (int round = 0; round < rounds; ++round)
         openAndCloseEveryScreen();
-    Game::settle();
+    support::settle();
     const auto widgetsLeft = QApplication::allWidgets().size() - widgetsBefore;
     std::cout << "screen_leak_check: opened and closed all " << designs::all.size() << " screens "
               << rounds << " times; " << widgetsLeft << " widgets left\n";

@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -79,18 +78,6 @@ void waitForClick(rt::Control* button)
     const QDeadlineTimer deadline(2000);
     while (pushed && pushed->isDown() && !deadline.hasExpired())
         QTest::qWait(5);
-}
-
-// A key held down: the repeats of its press reach the focus as the first press did.
-void pressRepeated(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    Game::settle();
-    QWidget* target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
-    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), true);
-    if (target)
-        QApplication::sendEvent(target, &event);
 }
 
 std::string text(bool value)
@@ -222,7 +209,7 @@ Session::Session()
 void Session::restart()
 {
     game_.reset();
-    Game::settle();
+    support::settle();
     game_ = std::make_unique<Game>();
     startGame(*game_);
     model_.start();
@@ -235,7 +222,7 @@ std::optional<Mismatch> Session::play(const Event& event)
     if (const auto button = acceleratorOf(event); button && model_.active()) {
         rt::Screen* form = game_->registry.screen(model::nameOf(*model_.active()));
         waitForClick(form ? controlNamed(*form, *button) : nullptr);
-        Game::settle();
+        support::settle();
     }
     if (auto unreadable = readPicks(event, picks))
         return unreadable;
@@ -251,16 +238,13 @@ void Session::playOnScreens(const Event& event)
     rt::Control* control = form ? controlNamed(*form, event.control) : nullptr;
     switch (event.action) {
     case Action::Type:
-        Game::type(qtKey(event.key), qtModifiers(event.modifiers));
+        support::type(qtKey(event.key), qtModifiers(event.modifiers));
         break;
     case Action::Press:
-        if (event.autoRepeat)
-            pressRepeated(qtKey(event.key), qtModifiers(event.modifiers));
-        else
-            Game::press(qtKey(event.key), qtModifiers(event.modifiers));
+        support::press(qtKey(event.key), qtModifiers(event.modifiers), event.autoRepeat);
         break;
     case Action::Release:
-        Game::release(qtKey(event.key), qtModifiers(event.modifiers), event.autoRepeat);
+        support::release(qtKey(event.key), qtModifiers(event.modifiers), event.autoRepeat);
         break;
     case Action::Click:
         if (control)
@@ -283,7 +267,7 @@ void Session::playOnScreens(const Event& event)
             form->window()->activateWindow();
         break;
     }
-    Game::settle();
+    support::settle();
 }
 
 std::optional<std::string_view> Session::acceleratorOf(const Event& event) const
@@ -325,7 +309,7 @@ std::optional<Mismatch> Session::readPicks(const Event& event, model::Picks& pic
 
 std::optional<Mismatch> Session::compare() const
 {
-    Game::settle();
+    support::settle();
     Checker checker;
     checker.check("program ended", model_.ended(), game_->ended);
     checker.check("registry ended", model_.ended(), game_->registry.hasEnded());

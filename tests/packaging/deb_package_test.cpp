@@ -21,7 +21,7 @@ class DebPackageTest : public QObject {
 
     static QString architecture()
     {
-        return runCommand("dpkg", {"--print-architecture"}).output.trimmed();
+        return support::run("dpkg", {"--print-architecture"}).output.trimmed();
     }
 
     // Nothing tells Qt which display or platform to use.
@@ -37,14 +37,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(work_.isValid());
-        const CommandResult pack = runCommand(
+        const support::Finished pack = support::run(
             CPACK_COMMAND, {"--config", BUILD_DIR "/CPackConfig.cmake", "-B", work_.path()});
-        QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.all()));
         package_ = work_.filePath("trundlex_" TRUNDLEX_VERSION "_" + architecture() + ".deb");
-        QVERIFY2(QFile::exists(package_), qPrintable(pack.output));
+        QVERIFY2(QFile::exists(package_), qPrintable(pack.all()));
         const QString root = work_.filePath("root");
-        const CommandResult unpack = runCommand("dpkg-deb", {"--extract", package_, root});
-        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
+        const support::Finished unpack = support::run("dpkg-deb", {"--extract", package_, root});
+        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.all()));
         program_ = root + "/usr/games/trundlex";
     }
 
@@ -61,9 +61,9 @@ private slots:
     void holdsTheInstalledFiles()
     {
         QFETCH(QString, file);
-        const CommandResult listing = runCommand("dpkg-deb", {"--contents", package_});
+        const support::Finished listing = support::run("dpkg-deb", {"--contents", package_});
         QCOMPARE(listing.exitCode, 0);
-        QVERIFY2(listing.output.contains(" ./usr/" + file + "\n"), qPrintable(listing.output));
+        QVERIFY2(listing.output.contains(" ./usr/" + file + "\n"), qPrintable(listing.all()));
     }
 
     void controlFields_data()
@@ -97,7 +97,7 @@ private slots:
     {
         QFETCH(QString, field);
         QFETCH(QString, pattern);
-        const CommandResult value = runCommand("dpkg-deb", {"--field", package_, field});
+        const support::Finished value = support::run("dpkg-deb", {"--field", package_, field});
         QCOMPARE(value.exitCode, 0);
         QVERIFY2(QRegularExpression(pattern).match(value.output.trimmed()).hasMatch(),
                  qPrintable(field + ": " + value.output));
@@ -106,9 +106,9 @@ private slots:
     // Errors and warnings fail; notes about what could be smaller do not.
     void lintianFindsNothingWrong()
     {
-        const CommandResult lint =
-            runCommand("lintian", {"--fail-on", "error,warning", "--info", package_});
-        QVERIFY2(lint.exitCode == 0, qPrintable(lint.output));
+        const support::Finished lint =
+            support::run("lintian", {"--fail-on", "error,warning", "--info", package_});
+        QVERIFY2(lint.exitCode == 0, qPrintable(lint.all()));
     }
 
     // Still running after a second and a half: it found its libraries and Qt plugins and

@@ -37,8 +37,8 @@ private slots:
     void initTestCase()
     {
         for (const QString binary : {TRUNDLEX_PATH, HARDENING_PROBE_PATH, GAME_LIBRARY_PATH}) {
-            const CommandResult check = runCommand("hardening-check", {"--verbose", binary});
-            QVERIFY2(check.exitCode != -1, qPrintable(check.output));
+            const support::Finished check = support::run("hardening-check", {"--verbose", binary});
+            QVERIFY2(check.exitCode != -1, qPrintable(check.all()));
             reports_.insert(binary, check.output);
         }
     }
@@ -80,16 +80,16 @@ private slots:
         QVERIFY(build.isValid());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("CXXFLAGS", "-D_FORTIFY_SOURCE=3");
-        const CommandResult configure =
-            runCommand(CMAKE_COMMAND,
-                       {"-S", SOURCE_DIR, "-B", build.path(), "-G", CMAKE_GENERATOR,
-                        "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DBUILD_TESTING=OFF"},
-                       environment);
-        QVERIFY2(configure.exitCode == 0, qPrintable(configure.output));
-        const CommandResult compile = runCommand(
+        const support::Finished configure =
+            support::run(CMAKE_COMMAND,
+                         {"-S", SOURCE_DIR, "-B", build.path(), "-G", CMAKE_GENERATOR,
+                          "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DBUILD_TESTING=OFF"},
+                         environment);
+        QVERIFY2(configure.exitCode == 0, qPrintable(configure.all()));
+        const support::Finished compile = support::run(
             CMAKE_COMMAND, {"--build", build.path(), "--target", "trundlex-core", "--verbose"});
-        QVERIFY2(compile.exitCode == 0, qPrintable(compile.output));
-        QVERIFY2(!compile.output.contains("redefined"), qPrintable(compile.output));
+        QVERIFY2(compile.exitCode == 0, qPrintable(compile.all()));
+        QVERIFY2(!compile.output.contains("redefined"), qPrintable(compile.all()));
         const QStringList compilations =
             compile.output.split('\n').filter(QRegularExpression(" -c \\S+\\.cpp$"));
         QVERIFY(!compilations.isEmpty());

@@ -24,9 +24,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(prefix_.isValid());
-        const CommandResult install =
-            runCommand(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", prefix_.path()});
-        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+        const support::Finished install =
+            support::run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", prefix_.path()});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.all()));
     }
 
     void installsEveryFile_data()
@@ -47,17 +47,17 @@ private slots:
     // Warnings and hints count as failures too.
     void desktopEntryValidates()
     {
-        const CommandResult check = runCommand(
+        const support::Finished check = support::run(
             "desktop-file-validate", {installed("share/applications/" + appId + ".desktop")});
-        QVERIFY2(check.exitCode == 0 && check.output.isEmpty(), qPrintable(check.output));
+        QVERIFY2(check.exitCode == 0 && check.all().isEmpty(), qPrintable(check.all()));
     }
 
     // Validates the metadata as installed, together with the desktop entry it launches.
     void metainfoValidates()
     {
-        const CommandResult check =
-            runCommand("appstreamcli", {"validate-tree", "--no-net", prefix_.path()});
-        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+        const support::Finished check =
+            support::run("appstreamcli", {"validate-tree", "--no-net", prefix_.path()});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.all()));
     }
 
     // No validator follows the entry's icon name to the theme.
@@ -72,15 +72,15 @@ private slots:
     void softwareCentresListTheGameWithItsIcon()
     {
         QTemporaryDir catalogue;
-        const CommandResult compose =
-            runCommand("appstreamcli", {"compose", "--no-net", "--prefix=/", "--origin=trundlex",
-                                        "--result-root=" + catalogue.path(), prefix_.path()});
-        QVERIFY2(compose.exitCode == 0, qPrintable(compose.output));
-        const CommandResult listing =
-            runCommand("gzip", {"-dc", catalogue.filePath("share/swcatalog/xml/trundlex.xml.gz")});
-        QVERIFY2(listing.output.contains("<id>" + appId + "</id>"), qPrintable(listing.output));
+        const support::Finished compose =
+            support::run("appstreamcli", {"compose", "--no-net", "--prefix=/", "--origin=trundlex",
+                                          "--result-root=" + catalogue.path(), prefix_.path()});
+        QVERIFY2(compose.exitCode == 0, qPrintable(compose.all()));
+        const support::Finished listing = support::run(
+            "gzip", {"-dc", catalogue.filePath("share/swcatalog/xml/trundlex.xml.gz")});
+        QVERIFY2(listing.output.contains("<id>" + appId + "</id>"), qPrintable(listing.all()));
         QVERIFY2(listing.output.contains(R"(<icon type="cached" width="64" height="64">)"),
-                 qPrintable(listing.output));
+                 qPrintable(listing.all()));
     }
 
     // Each size is the icon file's colour image of 32 or, where 32 does not divide the size,

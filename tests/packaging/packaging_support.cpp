@@ -1,7 +1,5 @@
 #include "packaging_support.h"
 
-#include <QProcess>
-
 namespace packaging {
 
 QString iconFile(int size)
@@ -21,18 +19,6 @@ QStringList installedDataFiles()
     for (int size : {16, 32, 48, 64, 128, 256})
         files.append(iconFile(size));
     return files;
-}
-
-CommandResult runCommand(const QString& program, const QStringList& arguments,
-                         const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, program + ": " + process.errorString() + "\n" + process.readAll()};
-    return {process.exitCode(), QString::fromUtf8(process.readAll())};
 }
 
 } // namespace packaging

@@ -1,9 +1,10 @@
 #pragma once
 
-// What the packaging tests share: the files an installation holds and a way to run the
-// tools that install, pack and inspect the program.
+// What the packaging tests share: the files an installation holds, and the harness that runs
+// the tools which install, pack and inspect the program.
 
-#include <QProcessEnvironment>
+#include "support/process.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,14 +17,5 @@ QString iconFile(int size);
 
 // Everything installed but the program, relative to the installation prefix.
 QStringList installedDataFiles();
-
-struct CommandResult {
-    int exitCode = -1; // -1 when the program did not start or did not finish
-    QString output;    // standard output and standard error together
-};
-
-CommandResult
-runCommand(const QString& program, const QStringList& arguments,
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 } // namespace packaging

@@ -172,14 +172,14 @@ private slots:
     // windres reads the resources out of the executable into a resource file.
     void initTestCase()
     {
-        const CommandResult dump = runCommand("x86_64-w64-mingw32-objdump", {"-p", PROGRAM});
-        QVERIFY2(dump.exitCode == 0, qPrintable(dump.output));
+        const support::Finished dump = support::run("x86_64-w64-mingw32-objdump", {"-p", PROGRAM});
+        QVERIFY2(dump.exitCode == 0, qPrintable(dump.all()));
         headers_ = dump.output;
         QTemporaryDir dir;
         const QString output = dir.filePath("Quillory.res");
-        const CommandResult extract =
-            runCommand("x86_64-w64-mingw32-windres", {"--output-format=res", PROGRAM, output});
-        QVERIFY2(extract.exitCode == 0, qPrintable(extract.output));
+        const support::Finished extract =
+            support::run("x86_64-w64-mingw32-windres", {"--output-format=res", PROGRAM, output});
+        QVERIFY2(extract.exitCode == 0, qPrintable(extract.all()));
         QFile file(output);
         QVERIFY(file.open(QIODevice::ReadOnly));
         resources_ = readResources(file.readAll());
@@ -240,8 +240,8 @@ private slots:
     // Written out as a script, every resource stands under the one language, US English.
     void resourcesInUsEnglish()
     {
-        const CommandResult script =
-            runCommand("x86_64-w64-mingw32-windres", {"--output-format=rc", PROGRAM});
+        const support::Finished script =
+            support::run("x86_64-w64-mingw32-windres", {"--output-format=rc", PROGRAM});
         QCOMPARE(script.exitCode, 0);
         QCOMPARE(script.output.count(QRegularExpression("\\nLANGUAGE ")), 1);
         QVERIFY(script.output.contains("\nLANGUAGE 9, 1\n"));

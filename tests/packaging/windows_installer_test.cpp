@@ -3,13 +3,12 @@
 // starts, and the uninstaller leaves nothing of it behind.
 
 #include "packaging_support.h"
+#include "support/desktop.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 
 using namespace packaging;
 
@@ -25,9 +24,9 @@ QString userFolder()
     return users.filePath(names.value(names.indexOf("Public") == 0 ? 1 : 0));
 }
 
-CommandResult wine(const QStringList& arguments)
+support::Finished wine(const QStringList& arguments)
 {
-    return runCommand("wine", arguments);
+    return support::run("wine", arguments);
 }
 
 } // namespace
@@ -42,50 +41,42 @@ class WindowsInstallerTest : public QObject {
 private slots:
     void installsForTheUser()
     {
-        const CommandResult install = wine({INSTALLER, "/S"});
-        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+        const support::Finished install = wine({INSTALLER, "/S"});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.all()));
         QVERIFY(QFile::exists(folder + "/Quillory.exe"));
         QVERIFY(QFile::exists(folder + "/Uninstall.exe"));
         QFile link(shortcut);
         QVERIFY(link.open(QIODevice::ReadOnly));
         QVERIFY(link.readAll().contains(R"(Programs\Trundlex\Quillory.exe)"));
-        const CommandResult entry = wine({"reg", "query", uninstallKey});
+        const support::Finished entry = wine({"reg", "query", uninstallKey});
         QCOMPARE(entry.exitCode, 0);
         for (const char* value :
              {R"(DisplayName\s+REG_SZ\s+Trundlex\r?\n)",
               R"(DisplayVersion\s+REG_SZ\s+1\.0\.0\r?\n)",
               R"(DisplayIcon\s+REG_SZ\s+C:\\.*\\Trundlex\\Quillory\.exe,0\r?\n)",
               R"(UninstallString\s+REG_SZ\s+"C:\\.*\\Trundlex\\Uninstall\.exe"\r?\n)"})
-            QVERIFY2(entry.output.contains(QRegularExpression(value)), qPrintable(entry.output));
+            QVERIFY2(entry.output.contains(QRegularExpression(value)), qPrintable(entry.all()));
     }
 
     // The installed game shows its splash; closed through its frame, it ends with status 0.
     void installedGameStarts()
     {
+        const auto desktop = support::openDesktop();
         QProcess game;
-        game.start("wine", {folder + "/Quillory.exe"});
-        QString splash;
-        QDeadlineTimer deadline(20000);
-        while (splash.isEmpty() && !deadline.hasExpired()) {
-            QThread::msleep(100);
-            const CommandResult search = runCommand(
-                "xdotool", {"search", "--onlyvisible", "--classname", "^quillory\\.exe$"});
-            if (search.exitCode == 0)
-                splash = search.output.trimmed();
-        }
-        const CommandResult close = runCommand("wmctrl", {"-i", "-c", splash});
-        QVERIFY2(close.exitCode == 0, qPrintable(splash + ": " + close.output));
-        QVERIFY(game.waitForFinished(10000));
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
+        desktop->launch(game, folder + "/Quillory.exe", QProcessEnvironment::systemEnvironment());
+        QList<support::Window> shown;
+        QTRY_VERIFY_WITH_TIMEOUT(!(shown = desktop->windows()).isEmpty(), 20000);
+        QCOMPARE(shown.first().caption, "Maze");
+        QVERIFY(desktop->close(shown.first()));
+        QCOMPARE(support::finish(game, 10000).exitCode, 0);
     }
 
     // The uninstaller runs a copy of itself from the temporary folder, which goes on once
     // the uninstaller started has ended.
     void uninstallsEverything()
     {
-        const CommandResult uninstall = wine({folder + "/Uninstall.exe", "/S"});
-        QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output));
+        const support::Finished uninstall = wine({folder + "/Uninstall.exe", "/S"});
+        QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.all()));
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(folder).exists(), 20000);
         QVERIFY(!QFile::exists(shortcut));
         QVERIFY(wine({"reg", "query", uninstallKey}).exitCode != 0);

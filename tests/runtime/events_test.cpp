@@ -1,7 +1,7 @@
 #include "probe.h"
 
 #include "runtime/application.h"
-#include "support/game.h"
+#include "support/events.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,7 +46,7 @@ private slots:
 
     void firstFocusGoesToTheLowestTabPosition()
     {
-        Game::settle();
+        support::settle();
         // The label holds tab position 0 but takes no focus.
         QCOMPARE(QApplication::focusWidget(), widgetOf("cmdSecond"));
     }
@@ -55,52 +55,50 @@ private slots:
     {
         const std::vector<std::string_view> order = {"cmdFirst", "cmdArray", "picBox", "cmdSecond"};
         for (std::string_view name : order) {
-            Game::type(Qt::Key_Tab);
+            support::type(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), widgetOf(name));
         }
     }
 
     void screenSeesTheKeyBeforeTheFocusedButton()
     {
-        Game::type(Qt::Key_Space);
+        support::type(Qt::Key_Space);
         QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
     }
 
     void screenSeesEachReleaseOnce()
     {
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
-            Game::type(key);
+            support::type(key);
         probe().control("picBox").widget()->setFocus();
-        Game::type(Qt::Key_A, Qt::ShiftModifier);
+        support::type(Qt::Key_A, Qt::ShiftModifier);
         QCOMPARE(log, (QStringList{"keyup 37 0", "keyup 38 0", "keyup 39 0", "keyup 40 0",
                                    "keyup 65 1", "keyup 16 0"}));
     }
 
     void autoRepeatReleasesAreDropped()
     {
-        Game::press(Qt::Key_Left);
-        for (int i = 0; i < 5; ++i)
-            Game::release(Qt::Key_Left, Qt::NoModifier, true);
+        support::hold(Qt::Key_Left, 5);
         QCOMPARE(log, QStringList{});
-        Game::release(Qt::Key_Left);
+        support::release(Qt::Key_Left);
         QCOMPARE(log, QStringList{"keyup 37 0"});
     }
 
     void enterAndSpaceClickTheFocusedButton()
     {
-        Game::press(Qt::Key_Return);
+        support::press(Qt::Key_Return);
         QCOMPARE(log, QStringList{"cmdSecond click"});
         log.clear();
-        Game::press(Qt::Key_Space);
+        support::press(Qt::Key_Space);
         QCOMPARE(log, QStringList{});
-        Game::release(Qt::Key_Space);
+        support::release(Qt::Key_Space);
         QCOMPARE(log, (QStringList{"keyup 32 0", "cmdSecond click"}));
     }
 
     void altAndTheMarkedLetterClicks()
     {
-        Game::type(Qt::Key_F, Qt::AltModifier);
-        Game::type(Qt::Key_A, Qt::AltModifier);
+        support::type(Qt::Key_F, Qt::AltModifier);
+        support::type(Qt::Key_A, Qt::AltModifier);
         // A button shows itself pressed for a moment before it clicks.
         QTRY_VERIFY(log.contains("cmdFirst click"));
         QTRY_VERIFY(log.contains("cmdArray(7) click"));
@@ -121,13 +119,13 @@ private slots:
                          [this] { registry->hide("frmProbe"); });
         QTest::mouseClick(probe().window()->windowHandle(), Qt::LeftButton, {},
                           button->geometry().center());
-        Game::settle();
+        support::settle();
         QVERIFY(!probe().isVisible());
         registry->show("frmProbe");
-        Game::settle();
+        support::settle();
         button->setFocus();
         QTest::keyClick(probe().window()->windowHandle(), Qt::Key_Space);
-        Game::settle();
+        support::settle();
         QVERIFY(!probe().isVisible());
         QCOMPARE(log, (QStringList{"cmdFirst click", "keyup 32 0", "cmdFirst click"}));
     }
@@ -143,7 +141,7 @@ private slots:
     void withoutKeyPreviewTheScreenHearsNothingFromItsButtons()
     {
         registry->show("frmPlain");
-        Game::type(Qt::Key_Left);
+        support::type(Qt::Key_Left);
         QCOMPARE(log, QStringList{"frmPlain load"});
     }
 

@@ -1,5 +1,6 @@
 #include "support/desktop.h"
 #include "support/game.h"
+#include "support/process.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -42,6 +43,7 @@ class HeldKeysTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Game> game;
+    const std::unique_ptr<support::Desktop> desktop = support::openDesktop();
 
     rt::Control& sprite() { return game->control("frmMaze1", "picSnail"); }
 
@@ -51,7 +53,7 @@ private slots:
         game = std::make_unique<Game>();
         game->registry.show("frmMaze1");
         QVERIFY(QTest::qWaitForWindowExposed(game->screen("frmMaze1").window()));
-        QVERIFY(desktop::activate(game->screen("frmMaze1").window()));
+        QVERIFY(support::activate(game->screen("frmMaze1").window()));
     }
 
     void cleanup() { game.reset(); }
@@ -59,7 +61,7 @@ private slots:
     void holdingLeftForTwoSecondsMovesOneStep()
     {
         const XKeyEvents keys;
-        QVERIFY(desktop::xdotool({"keydown", "Left", "sleep", "2", "keyup", "Left"}));
+        QVERIFY(desktop->hold("Left", 2000));
         QVERIFY(keys.presses.size() > 10);
         QCOMPARE(keys.releases.size(), 1u);
         QCOMPARE(sprite().left(), 6840.0f - 495);
@@ -78,11 +80,13 @@ private slots:
             const bool left = tries % 2 == 0;
             const QString taps = left ? "Left Left" : "Right Right";
             const XKeyEvents keys;
-            QVERIFY(desktop::run(
-                "sh", {"-c", "kill -STOP " + game + "; timeout 10 xdotool key --delay 0 " + taps +
-                                 "; tapped=$?; kill -CONT " + game + "; exit $tapped"}));
-            QCOMPARE(keys.presses.size(), 2u);
-            QCOMPARE(keys.releases.size(), 2u);
+            QVERIFY(
+                support::run("sh", {"-c", "kill -STOP " + game +
+                                              "; timeout 10 xdotool key --delay 0 " + taps +
+                                              "; tapped=$?; kill -CONT " + game + "; exit $tapped"})
+                    .succeeded());
+            QTRY_COMPARE(keys.presses.size(), 2u);
+            QTRY_COMPARE(keys.releases.size(), 2u);
             QCOMPARE(sprite().left(), left ? 6840.0f - 2 * 495 : 6840.0f);
             sameMillisecond = keys.releases[0] == keys.presses[1];
         }
@@ -94,7 +98,7 @@ private slots:
         QWidget* menu = game->control("frmMaze1", "cmdMenu").widget();
         menu->setFocus();
         QCOMPARE(QApplication::focusWidget(), menu);
-        QVERIFY(desktop::xdotool({"key", "Left", "key", "Left"}));
+        QVERIFY(desktop->type({"Left", "Left"}));
         QCOMPARE(sprite().left(), 6840.0f - 2 * 495);
         QVERIFY(game->isVisible("frmMaze1"));
     }

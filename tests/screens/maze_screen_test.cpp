@@ -45,14 +45,14 @@ class MazeScreenTest : public QObject {
     void play(const std::vector<Qt::Key>& keys)
     {
         for (Qt::Key key : keys)
-            Game::type(key);
+            support::type(key);
     }
 
     // What a click on the maze window does after a result screen took the keyboard.
     void activateMaze()
     {
         game->screen(screen).window()->activateWindow();
-        Game::settle();
+        support::settle();
         QCOMPARE(game->activeScreen(), QString(screen));
     }
 
@@ -82,7 +82,7 @@ private slots:
         for (Qt::Key key :
              {Qt::Key_A, Qt::Key_Z, Qt::Key_5, Qt::Key_Escape, Qt::Key_Home, Qt::Key_F1,
               Qt::Key_Space, Qt::Key_Return, Qt::Key_Shift, Qt::Key_PageDown, Qt::Key_Pause})
-            Game::type(key);
+            support::type(key);
         QCOMPARE(spritePosition(), spriteAt(14, 1));
         QVERIFY(!game->isLoaded("frmWon"));
     }
@@ -97,20 +97,16 @@ private slots:
     {
         play(std::vector<Qt::Key>(10, Qt::Key_Left));
         QCOMPARE(sprite().left(), 1890.0f);
-        Game::type(Qt::Key_Left); // (3, 1) is a wall, before and after the first test
+        support::type(Qt::Key_Left); // (3, 1) is a wall, before and after the first test
         QCOMPARE(sprite().left(), 1890.0f);
         QCOMPARE(sprite().top(), 600.0f);
     }
 
     void holdingAKeyMovesOnlyOnRelease()
     {
-        Game::press(Qt::Key_Left);
-        for (int i = 0; i < 20; ++i) {
-            Game::press(Qt::Key_Left);
-            Game::release(Qt::Key_Left, Qt::NoModifier, true);
-        }
+        support::hold(Qt::Key_Left, 20);
         QCOMPARE(spritePosition(), spriteAt(14, 1));
-        Game::release(Qt::Key_Left);
+        support::release(Qt::Key_Left);
         QCOMPARE(spritePosition(), spriteAt(13, 1));
     }
 
@@ -120,7 +116,7 @@ private slots:
         QCOMPARE(spritePosition(), spriteAt(2, 1));
         QVERIFY(!game->isLoaded("frmWon"));
         game->tick(screen, "Timer1", 4);
-        Game::type(Qt::Key_Left); // through (1, 1) into the exit in one release
+        support::type(Qt::Key_Left); // through (1, 1) into the exit in one release
         QCOMPARE(sprite().left(), -90.0f);
         QCOMPARE(spritePosition(), spriteAt(0, 1));
         QVERIFY(game->isVisible("frmWon"));
@@ -135,14 +131,14 @@ private slots:
     {
         play(winningWay);
         activateMaze();
-        Game::type(Qt::Key_Left); // nothing lies left of the exit
+        support::type(Qt::Key_Left); // nothing lies left of the exit
         QCOMPARE(spritePosition(), spriteAt(0, 1));
         game->registry.hide("frmWon");
         activateMaze();
-        Game::type(Qt::Key_Right);
+        support::type(Qt::Key_Right);
         QCOMPARE(spritePosition(), spriteAt(1, 1));
         QVERIFY(!game->isVisible("frmWon"));
-        Game::type(Qt::Key_Left);
+        support::type(Qt::Key_Left);
         QCOMPARE(spritePosition(), spriteAt(0, 1));
         QVERIFY(game->isVisible("frmWon"));
         QCOMPARE(game->activeScreen(), QString("frmWon"));
@@ -210,7 +206,7 @@ private slots:
         game->closeByFrame(screen); // the lose screen stays open
         QVERIFY(!game->isLoaded(screen));
         QVERIFY(!game->ended);
-        Game::settle();
+        support::settle();
         game->control("frmLost", "cmdMain").click();
         game->control("frmLevel", "cmdLevel1", 0).click();
         QCOMPARE(spritePosition(), spriteAt(14, 1));
@@ -236,7 +232,7 @@ private slots:
             core::SnailPos at = core::startCell;
             for (int step = 0; step < 2000; ++step) {
                 const Qt::Key key = keys[random() % 5];
-                Game::type(key);
+                support::type(key);
                 // The rules, restated: one step onto a path; Left carries on into the exit.
                 const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
                 const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;

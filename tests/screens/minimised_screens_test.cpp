@@ -18,13 +18,13 @@ class MinimisedScreensTest : public QObject {
     {
         game->registry.show(screen);
         QVERIFY(QTest::qWaitForWindowExposed(window(screen)));
-        QVERIFY(desktop::activate(window(screen)));
+        QVERIFY(support::activate(window(screen)));
     }
 
     // As the title bar's button does.
     void minimise(std::string_view screen)
     {
-        QVERIFY(desktop::xdotool(
+        QVERIFY(support::xdotool(
             {"windowminimize", "--sync", QString::number(window(screen)->winId())}));
         QTRY_VERIFY(window(screen)->windowState() & Qt::WindowMinimized);
         QTRY_VERIFY(!window(screen)->windowHandle()->isExposed());
@@ -67,7 +67,7 @@ private slots:
 
         QWidget* menuButton = game->control("frmMaze1", "cmdMenu").widget();
         const QPoint centre = menuButton->mapTo(window("frmMaze1"), menuButton->rect().center());
-        QVERIFY(desktop::xdotool(
+        QVERIFY(support::xdotool(
             {"mousemove", "--window", QString::number(window("frmMaze1")->winId()),
              QString::number(centre.x()), QString::number(centre.y()), "click", "1"}));
         expectBack("frmLevel", geometry);

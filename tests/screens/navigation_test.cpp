@@ -101,7 +101,7 @@ private slots:
               Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left,
               Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up,   Qt::Key_Left, Qt::Key_Up,
               Qt::Key_Up,   Qt::Key_Up,   Qt::Key_Left})
-            Game::type(key);
+            support::type(key);
         expect({"frmSplash", "frmLevel", "frmMaze1", "frmWon"}, {"frmMaze1", "frmWon"}, "frmWon");
         click("frmWon", "cmdMain");
         expect({"frmSplash", "frmLevel", "frmMaze1", "frmWon"}, {"frmMaze1", "frmLevel"},
@@ -161,7 +161,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, opens);
         game->registry.show(screen.toStdString());
-        Game::type(Qt::Key(key));
+        support::type(Qt::Key(key));
         if (opens.isEmpty()) {
             expectEnded();
             return;
@@ -177,7 +177,7 @@ private slots:
             {"cmdInst", 1},    {"cmdLevel1", 0},  {"cmdLevel2", -1}};
         for (const auto& [name, index] : cycle) {
             QCOMPARE(QApplication::focusWidget(), game->control("frmLevel", name, index).widget());
-            Game::type(Qt::Key_Tab);
+            support::type(Qt::Key_Tab);
         }
     }
 
@@ -197,7 +197,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(QString, opens);
-        Game::type(Qt::Key(key), Qt::AltModifier);
+        support::type(Qt::Key(key), Qt::AltModifier);
         if (opens.isEmpty()) {
             QTRY_VERIFY(game->ended);
             return;
@@ -210,11 +210,11 @@ private slots:
     void acceleratorsOnTheLeafScreens()
     {
         click("frmLevel", "cmdInst", 1);
-        Game::type(Qt::Key_M, Qt::AltModifier);
+        support::type(Qt::Key_M, Qt::AltModifier);
         QTRY_VERIFY(game->isVisible("frmLevel"));
         QVERIFY(!game->isVisible("frmInst"));
         loseLevelOne();
-        Game::type(Qt::Key_E, Qt::AltModifier);
+        support::type(Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(game->ended);
     }
 

@@ -41,47 +41,12 @@ rt::Control& Game::control(std::string_view screen, std::string_view name, int i
 
 QString Game::activeScreen() const
 {
-    settle();
+    support::settle();
     for (const std::string& name : registry.loadedScreens()) {
         if (registry.screen(name)->window() == QApplication::activeWindow())
             return QString::fromStdString(name);
     }
     return {};
-}
-
-// Window activation arrives as an event, so let pending events through first, as they
-// would between two keys of a player.
-static QWidget* keyboardTarget()
-{
-    Game::settle();
-    QWidget* target = QApplication::focusWidget();
-    return target ? target : QApplication::activeWindow();
-}
-
-// With no window left (after End), a key reaches nothing of the game.
-void Game::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    if (QWidget* target = keyboardTarget())
-        QTest::keyPress(target, key, modifiers);
-}
-
-void Game::release(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
-{
-    QWidget* target = keyboardTarget();
-    if (!target)
-        return;
-    if (!autoRepeat) {
-        QTest::keyRelease(target, key, modifiers);
-        return;
-    }
-    QKeyEvent event(QEvent::KeyRelease, key, modifiers, QString(), true);
-    QApplication::sendEvent(target, &event);
-}
-
-void Game::type(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    press(key, modifiers);
-    release(key, modifiers);
 }
 
 void Game::tick(std::string_view screen, std::string_view timer, int times)
@@ -93,12 +58,6 @@ void Game::tick(std::string_view screen, std::string_view timer, int times)
 void Game::closeByFrame(std::string_view screen)
 {
     this->screen(screen).window()->close();
-}
-
-void Game::settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
 }
 
 void startGame(Game& game)

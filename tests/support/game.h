@@ -3,6 +3,7 @@
 #include "runtime/control.h"
 #include "runtime/registry.h"
 #include "runtime/screen.h"
+#include "support/events.h"
 
 #include <QString>
 #include <Qt>
@@ -28,18 +29,10 @@ public:
     // none is.
     QString activeScreen() const;
 
-    // A key as the player types it, delivered to the widget that has the focus.
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    static void release(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                        bool autoRepeat = false);
-    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
     // Ticks the timer as its interval would.
     void tick(std::string_view screen, std::string_view timer, int times = 1);
     // Closes the screen's window as its frame's close button does.
     void closeByFrame(std::string_view screen);
-    // Lets unloaded forms go, as the event loop does after each event.
-    static void settle();
 };
 
 // Start-up as the program does it: the splash is loaded and shown.

@@ -1,4 +1,6 @@
-#include "desktop.h"
+#include "support/desktop.h"
+
+#include "support/process.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +17,7 @@
 #include <grp.h>
 #include <unistd.h>
 
-namespace e2e {
+namespace support {
 
 namespace {
 
@@ -47,12 +49,12 @@ public:
             startInWaylandSession(game, program, environment);
             return;
         }
-        const QString copy = copyFolder.filePath("trundlex");
+        const QString copy = folder.filePath("trundlex");
         QFile::remove(copy);
         QFile::copy(program, copy);
         QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ReadOther | QFile::ExeOther);
-        QFile::setPermissions(copyFolder.path(), QFile::permissions(copyFolder.path()) |
-                                                     QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther |
+                                                 QFile::ExeOther);
         game.setChildProcessModifier([] {
             const gid_t nobody = 65534;
             if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
@@ -93,7 +95,7 @@ public:
 
     bool close(const Window& window) override
     {
-        return succeeds("swaymsg", {QString("[con_id=%1]").arg(window.id), "kill"});
+        return run("swaymsg", {QString("[con_id=%1]").arg(window.id), "kill"}).succeeded();
     }
 
     bool place(const Window&, const QRect&) override { return false; }
@@ -103,14 +105,16 @@ public:
         const QRect& area = window.clientArea;
         const QString geometry =
             QString("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
-        return QImage::fromData(run("grim", {"-g", geometry, "-"}).value_or(QByteArray()), "PNG")
-            .convertToFormat(QImage::Format_RGB32);
+        const QString file = folder.filePath("screenshot.png");
+        QFile::remove(file);
+        run("grim", {"-g", geometry, file});
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
     }
 
 private:
-    static bool wtype(const QStringList& arguments) { return succeeds("wtype", arguments); }
+    static bool wtype(const QStringList& arguments) { return run("wtype", arguments).succeeded(); }
 
-    QTemporaryDir copyFolder;
+    QTemporaryDir folder;
 
     // Windows that are shown are in the tree; hidden ones are not.
     static void collect(const QJsonObject& node, QList<Window>& shown)
@@ -145,6 +149,7 @@ public:
     {
         protocolLog.start("weston-debug", {"proto"});
         protocolLog.waitForStarted();
+        parkPointer();
     }
 
     ~WestonDesktop() override
@@ -198,8 +203,8 @@ public:
     // comes back in where it is to click.
     bool click(const Window& window, QPoint at) override
     {
-        return succeeds("xdotool", {"mousemove", "1290", "1030"}) &&
-               XInputDesktop::click(window, at);
+        return xdotool({"mousemove", "1290", "1030"}) && XInputDesktop::click(window, at) &&
+               parkPointer();
     }
 
     bool place(const Window&, const QRect&) override { return false; }
@@ -214,6 +219,10 @@ public:
     }
 
 private:
+    // weston draws its pointer over the windows, and places each new window at random but
+    // never on its output's last column or row: there the pointer hides nothing.
+    static bool parkPointer() { return xdotool({"mousemove", "1279", "1023"}); }
+
     // Reads what the protocol log has written since, for the surface that has the keyboard.
     void followKeyboard()
     {
@@ -251,4 +260,4 @@ std::unique_ptr<Desktop> openWeston()
     return std::make_unique<WestonDesktop>();
 }
 
-} // namespace e2e
+} // namespace support

@@ -1,0 +1,43 @@
+#include "support/process.h"
+
+#include <QDeadlineTimer>
+#include <QTest>
+
+namespace support {
+
+Finished finish(QProcess& process, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QTest::qWait(10);
+    Finished finished;
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        finished.errors = process.program() + " ran out of time\n";
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        finished.exitCode = process.exitCode();
+    }
+    finished.output = QString::fromUtf8(process.readAllStandardOutput());
+    finished.errors += QString::fromUtf8(process.readAllStandardError());
+    return finished;
+}
+
+Finished run(const QString& program, const QStringList& arguments,
+             const QProcessEnvironment& environment, int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return {-1, {}, program + ": " + process.errorString()};
+    return finish(process, timeoutMs);
+}
+
+QString outputOf(const QString& program, const QStringList& arguments)
+{
+    const Finished finished = run(program, arguments);
+    return finished.succeeded() ? finished.output : QString();
+}
+
+} // namespace support
