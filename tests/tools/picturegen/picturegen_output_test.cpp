@@ -1,27 +1,21 @@
 // The committed pictures are exactly what the generator draws from its data.
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "picture_files.h"
 
+using namespace picturefiles;
+
 namespace {
 
+// In the order of their names.
 const QStringList pictureFiles = {
-    "TitleBackdrop.bmp", "SnailLeft.bmp", "SnailRight.bmp", "LetterE.bmp",
-    "LetterN.bmp",       "LetterD.bmp",   "AppIcon.ico",
+    "AppIcon.ico",   "LetterD.bmp",    "LetterE.bmp",       "LetterN.bmp",
+    "SnailLeft.bmp", "SnailRight.bmp", "TitleBackdrop.bmp",
 };
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 } // namespace
 
@@ -35,19 +29,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(outputDir_.isValid());
-        QProcess generator;
-        generator.start(QStringLiteral(PICTUREGEN_PATH), {outputDir_.path()});
-        QVERIFY(generator.waitForFinished(60000));
-        QCOMPARE(generator.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(generator.exitCode(), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral(PICTUREGEN_PATH), {outputDir_.path()}), 0);
     }
 
     void writesExactlyThePictureFiles()
     {
-        QStringList written = QDir(outputDir_.path()).entryList(QDir::Files, QDir::Name);
-        QStringList expected = pictureFiles;
-        expected.sort();
-        QCOMPARE(written, expected);
+        QCOMPARE(QDir(outputDir_.path()).entryList(QDir::Files, QDir::Name), pictureFiles);
     }
 
     void committedFileMatches_data()
@@ -60,9 +47,8 @@ private slots:
     void committedFileMatches()
     {
         QFETCH(QString, fileName);
-        const QByteArray generated = contents(outputDir_.filePath(fileName));
-        const QByteArray committed = contents(picturefiles::picturePath(fileName));
-        QVERIFY(!generated.isEmpty());
+        const QByteArray generated = readFile(outputDir_.filePath(fileName));
+        const QByteArray committed = readFile(picturePath(fileName));
         QCOMPARE(committed.size(), generated.size());
         QVERIFY2(committed == generated, "the committed file differs from the generator's");
     }
@@ -72,7 +58,7 @@ private slots:
         QTemporaryDir secondDir;
         QCOMPARE(QProcess::execute(QStringLiteral(PICTUREGEN_PATH), {secondDir.path()}), 0);
         for (const QString& name : pictureFiles)
-            QCOMPARE(contents(secondDir.filePath(name)), contents(outputDir_.filePath(name)));
+            QCOMPARE(readFile(secondDir.filePath(name)), readFile(outputDir_.filePath(name)));
     }
 
     void refusesAMissingArgument()

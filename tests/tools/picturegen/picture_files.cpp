@@ -21,14 +21,6 @@ template<typename T> T readField(const QByteArray& bytes, qsizetype offset)
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot open " + path.toStdString());
-    return file.readAll();
-}
-
 InfoHeader readInfoHeader(const QByteArray& bytes, qsizetype at)
 {
     InfoHeader h;
@@ -108,10 +100,18 @@ bool PixelPlane::paddingIsZero() const
     return true;
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot open " + path.toStdString());
+    return file.readAll();
+}
+
 BitmapFile readBitmap(const QString& path)
 {
     BitmapFile bmp;
-    bmp.bytes = readAll(path);
+    bmp.bytes = readFile(path);
     bmp.signature = bmp.bytes.left(2);
     bmp.fileSize = readField<std::uint32_t>(bmp.bytes, 2);
     bmp.reserved = readField<std::uint32_t>(bmp.bytes, 6);
@@ -125,7 +125,7 @@ BitmapFile readBitmap(const QString& path)
 IconFile readIcon(const QString& path)
 {
     IconFile ico;
-    ico.bytes = readAll(path);
+    ico.bytes = readFile(path);
     ico.reserved = readField<std::uint16_t>(ico.bytes, 0);
     ico.type = readField<std::uint16_t>(ico.bytes, 2);
     ico.count = readField<std::uint16_t>(ico.bytes, 4);
