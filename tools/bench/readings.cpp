@@ -29,13 +29,22 @@ public:
         window->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* window, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), done_, Qt::QueuedConnection);
-            deleteLater();
+            window->removeEventFilter(this);
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         }
         return false;
+    }
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        done_();
+        deleteLater();
+        return true;
     }
 
 private:

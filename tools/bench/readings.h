@@ -23,7 +23,8 @@ void report(std::string_view figure, double value);
 
 // Calls done once the window has painted and the frame has gone to the display. The
 // paint event only starts a frame: the window's children paint after it and the frame is
-// flushed after them, so done runs from the event loop once all of that has returned.
+// flushed after them, so done runs from the event loop once all of that has returned,
+// ahead of any work the program queued while it painted (the game's window icon).
 // Set it up before the window is shown, since some platforms paint within show().
 void onFirstFrame(QWidget* window, std::function<void()> done);
 
