@@ -41,7 +41,7 @@ private slots:
     void cleanup()
     {
         registry.reset();
-        QCoreApplication::processEvents();
+        support::settle();
     }
 
     void firstFocusGoesToTheLowestTabPosition()

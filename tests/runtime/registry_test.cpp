@@ -1,11 +1,12 @@
 #include "probe.h"
 
 #include "runtime/application.h"
+#include "support/events.h"
+#include "support/process.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBackingStore>
-#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -29,7 +30,6 @@ class RegistryTest : public QObject {
 
     rt::Screen& probe() { return *registry->screen("frmProbe"); }
     int count(const QString& entry) const { return int(log.count(entry)); }
-    static void settle() { QCoreApplication::processEvents(); }
 
 private slots:
     void initTestCase() { rt::setUpApplication(*qApp); }
@@ -45,7 +45,7 @@ private slots:
     void cleanup()
     {
         registry.reset();
-        settle();
+        support::settle();
     }
 
     void loadCreatesHiddenAndRunsLoadOnce()
@@ -64,15 +64,15 @@ private slots:
     void showLoadsShowsAndActivates()
     {
         registry->show("frmPlain");
-        settle();
+        support::settle();
         QCOMPARE(log, QStringList{"frmPlain load"});
         QVERIFY(registry->isVisible("frmPlain"));
         QCOMPARE(QApplication::activeWindow(), registry->screen("frmPlain")->window());
         registry->show("frmProbe");
-        settle();
+        support::settle();
         QCOMPARE(QApplication::activeWindow(), probe().window());
         registry->show("frmPlain"); // visible already: activated again
-        settle();
+        support::settle();
         QCOMPARE(QApplication::activeWindow(), registry->screen("frmPlain")->window());
         QVERIFY(registry->isVisible("frmProbe"));
     }
@@ -110,7 +110,7 @@ private slots:
         const QRect geometry = window->geometry();
         registry->hide("frmProbe");
         QVERIFY(window->backingStore());
-        settle();
+        support::settle();
         QVERIFY(!window->backingStore());
         QVERIFY(!window->windowHandle());
         QTRY_VERIFY(count("Timer1 tick") >= 2);
@@ -132,11 +132,11 @@ private slots:
     void windowShownAgainAtOnceKeepsItsPixels()
     {
         registry->show("frmProbe");
-        settle();
+        support::settle();
         QBackingStore* store = probe().window()->backingStore();
         registry->hide("frmProbe");
         registry->show("frmProbe");
-        settle();
+        support::settle();
         QCOMPARE(probe().window()->backingStore(), store);
     }
 
@@ -208,7 +208,7 @@ private slots:
         registry->show("frmPlain");
         QVERIFY(QTest::qWaitForWindowExposed(registry->screen("frmPlain")->window()));
         registry->hide("frmPlain");
-        settle();
+        support::settle();
         QVERIFY(registry->screen("frmPlain")->window()->isHidden());
     }
 
@@ -233,7 +233,7 @@ private slots:
         probe().window()->close();
         QVERIFY(!registry->screen("frmProbe"));
         QCOMPARE(ends, 0);
-        settle();
+        support::settle();
         const int ticks = count("Timer1 tick");
         QTest::qWait(120);
         QCOMPARE(count("Timer1 tick"), ticks); // its timer went with it
@@ -280,7 +280,7 @@ private slots:
                          [this] { registry->end(); });
         button.click();
         QCOMPARE(ends, 1);
-        settle(); // the form goes once control is back in the event loop
+        support::settle(); // the form goes once control is back in the event loop
         QVERIFY(registry->loadedScreens().empty());
     }
 
@@ -306,17 +306,15 @@ private slots:
             probe().control("Nowhere");
             return;
         }
-        QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("PROBE_MISSING_CONTROL", "1");
         environment.insert("QTEST_DISABLE_STACK_TRACE", "1");
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"namingAMissingControlStopsTheProgram"});
-        QVERIFY(child.waitForFinished(10000));
-        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
-        QVERIFY(child.readAll().contains("frmProbe has no control named Nowhere"));
+        const support::Finished child =
+            support::run(QCoreApplication::applicationFilePath(),
+                         {"namingAMissingControlStopsTheProgram"}, environment, 10000);
+        QVERIFY(!child.succeeded());
+        QVERIFY2(child.all().contains("frmProbe has no control named Nowhere"),
+                 qPrintable(child.all()));
     }
 };
 

@@ -1,11 +1,11 @@
 // The committed pictures are exactly what the generator draws from its data.
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "picture_files.h"
+#include "support/process.h"
 
 using namespace picturefiles;
 
@@ -29,7 +29,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(outputDir_.isValid());
-        QCOMPARE(QProcess::execute(QStringLiteral(PICTUREGEN_PATH), {outputDir_.path()}), 0);
+        QVERIFY(support::run(PICTUREGEN_PATH, {outputDir_.path()}).succeeded());
     }
 
     void writesExactlyThePictureFiles()
@@ -56,17 +56,15 @@ private slots:
     void runsAgainWithTheSameBytes()
     {
         QTemporaryDir secondDir;
-        QCOMPARE(QProcess::execute(QStringLiteral(PICTUREGEN_PATH), {secondDir.path()}), 0);
+        QVERIFY(support::run(PICTUREGEN_PATH, {secondDir.path()}).succeeded());
         for (const QString& name : pictureFiles)
             QCOMPARE(readFile(secondDir.filePath(name)), readFile(outputDir_.filePath(name)));
     }
 
     void refusesAMissingArgument()
     {
-        QProcess generator;
-        generator.start(QStringLiteral(PICTUREGEN_PATH), {});
-        QVERIFY(generator.waitForFinished(60000));
-        QVERIFY(generator.exitCode() != 0);
+        const support::Finished generator = support::run(PICTUREGEN_PATH);
+        QVERIFY(generator.exitCode > 0);
     }
 };
 
