@@ -1,3 +1,4 @@
+#include "designs/designs.h"
 #include "runtime/application.h"
 #include "runtime/command_line.h"
 #include "runtime/registry.h"
@@ -9,9 +10,8 @@ int main(int argc, char* argv[])
 {
     if (const auto status = rt::answerCommandLine(argc, argv))
         return *status;
-    rt::scaleByWholeFactors();
-    QApplication app(argc, argv);
-    rt::setUpApplication(app);
+    const auto app = rt::startApplication(
+        argc, argv, {designs::largestClientWidth, designs::largestClientHeight});
     rt::Registry registry([] { QCoreApplication::exit(0); });
     screens::addAll(registry);
     registry.load("frmSplash");

@@ -3,6 +3,8 @@
 #include "runtime/accessibility.h"
 #include "runtime/colours_and_fonts.h"
 #include "runtime/platform.h"
+#include "runtime/scale_factors.h"
+#include "runtime/twips.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,7 +12,10 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace rt {
 
@@ -36,31 +41,79 @@ public:
     }
 };
 
-// Qt rounds only the factor it works out from the display's resolution; the factors given
-// through its environment variables it takes as they are: one for all screens, or a list
-// with a factor for each screen, optionally by name ("1.5" or "DP-1=1.5;HDMI-1=2").
-void roundScaleFactors(const char* variable)
+// What Qt reports while it looks for a display waits until it has found one, so that where
+// it finds none the player first reads what to do, then what Qt found; not Qt's advice to
+// reinstall the program, nor an abort.
+struct Report {
+    QtMsgType type;
+    QByteArray category;
+    QString message;
+
+    QMessageLogContext context() const { return {nullptr, 0, nullptr, category.constData()}; }
+};
+QtMessageHandler qtsOwnHandler = nullptr;
+QList<Report> heldBack;
+
+void passOnHeldBack()
 {
-    if (!qEnvironmentVariableIsSet(variable))
-        return;
-    QStringList factors = qEnvironmentVariable(variable).split(';');
-    for (QString& entry : factors) {
-        const qsizetype number = entry.lastIndexOf('=') + 1;
-        bool isNumber = false;
-        const double factor = entry.mid(number).toDouble(&isNumber);
-        if (isNumber)
-            entry = entry.left(number) + QString::number(std::max(1L, std::lround(factor)));
+    for (const Report& report : std::exchange(heldBack, {}))
+        qtsOwnHandler(report.type, report.context(), report.message);
+}
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg && message.contains("no Qt platform plugin could be initialized")) {
+        std::fprintf(stderr,
+                     "%s: no display can be reached; start the game from a desktop session, or "
+                     "set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:\n",
+                     qPrintable(QCoreApplication::applicationName()));
+        for (const Report& report : heldBack)
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(qFormatLogMessage(report.type, report.context(), report.message)));
+        std::fflush(stderr);
+        std::_Exit(1);
     }
-    qputenv(variable, factors.join(';').toUtf8());
+    heldBack.append({type, context.category, message});
+    if (type == QtFatalMsg)
+        passOnHeldBack();
+}
+
+std::unique_ptr<QApplication> reachDisplay(int& argc, char** argv)
+{
+    qtsOwnHandler = qInstallMessageHandler(holdBack);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtsOwnHandler);
+    passOnHeldBack();
+    return app;
 }
 
 } // namespace
 
-void scaleByWholeFactors()
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, QSize largestClientArea)
 {
-    qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
-    roundScaleFactors("QT_SCALE_FACTOR");
-    roundScaleFactors("QT_SCREEN_SCALE_FACTORS");
+    roundScaleFactors();
+    // The application object takes Qt's own options out of the command line; a second one
+    // needs them again.
+    const int count = argc;
+    const std::vector<char*> arguments(argv, argv + argc + 1);
+    auto app = reachDisplay(argc, argv);
+    // Qt knows the screens once it has started, and reads its factors only as it starts. The
+    // second time they are the game's alone: where Qt works out a factor from a screen's
+    // resolution, it takes that one instead of a listed factor of 1.
+    const QSize largest(pixels(float(largestClientArea.width())),
+                        pixels(float(largestClientArea.height())));
+    if (const QByteArray factors = factorsThatFit(largest); !factors.isEmpty()) {
+        app.reset();
+        qunsetenv("QT_SCALE_FACTOR");
+        qputenv("QT_SCREEN_SCALE_FACTORS", factors);
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        argc = count;
+        std::copy(arguments.begin(), arguments.end(), argv);
+        app = reachDisplay(argc, argv);
+    }
+    setUpApplication(*app);
+    return app;
 }
 
 void setUpApplication(QApplication& app)

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QScreen>
 
 #ifdef Q_OS_WIN
+#include <shellscalingapi.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -59,11 +61,35 @@ HandOver::Policy handOverPolicy()
     return HandOver::Policy::HideAtOnce;
 }
 
+bool compositorScales()
+{
+    return false;
+}
+
+// The frame Windows draws at the screen's resolution, its invisible resizing borders
+// included. Qt keeps each screen's top left corner in the desktop's own pixels.
+QSize frameSize(const QScreen& screen)
+{
+    const QPoint corner = screen.geometry().topLeft();
+    UINT dpi = USER_DEFAULT_SCREEN_DPI;
+    UINT unused = 0;
+    GetDpiForMonitor(MonitorFromPoint({corner.x(), corner.y()}, MONITOR_DEFAULTTONEAREST),
+                     MDT_EFFECTIVE_DPI, &dpi, &unused);
+    RECT frame{};
+    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 #else
 
 namespace {
 
 bool everyKeyReleaseIsPhysical = false;
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith("wayland");
+}
 
 // Fontconfig's own start also parses every sample configuration it ships, only so that
 // tools can list them: a third of its work before the first text. Loading just the
@@ -122,15 +148,26 @@ bool isPhysicalRelease(const QKeyEvent& release)
     return everyKeyReleaseIsPhysical || !release.isAutoRepeat();
 }
 
+bool compositorScales()
+{
+    return onWayland();
+}
+
+// Window managers and compositors draw their frames only round a window they have been
+// given, after the game has chosen its scale: a title bar and borders as large as most
+// draw them.
+QSize frameSize(const QScreen&)
+{
+    return {8, 36};
+}
+
 // On Wayland, a window hidden before the next one is on the screen hands the keyboard for a
 // moment to whatever window lies behind it; the toolkit then asks the compositor to
 // activate that window, too late, and the compositor marks it urgent. Elsewhere the window
 // goes at once: waiting would hold the pixels of both windows at a time.
 HandOver::Policy handOverPolicy()
 {
-    return QGuiApplication::platformName().startsWith("wayland")
-               ? HandOver::Policy::HideAfterNextFrame
-               : HandOver::Policy::HideAtOnce;
+    return onWayland() ? HandOver::Policy::HideAfterNextFrame : HandOver::Policy::HideAtOnce;
 }
 
 #endif

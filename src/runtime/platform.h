@@ -2,9 +2,12 @@
 
 #include "runtime/hand_over.h"
 
+#include <QSize>
+
 class QApplication;
 class QIcon;
 class QKeyEvent;
+class QScreen;
 
 // What differs between the desktops the game runs on, X11, Wayland and Windows: the one
 // place that asks which it is.
@@ -24,6 +27,14 @@ QIcon windowIcon();
 // Whether a release is the key really going up, not one that auto-repeat makes while the
 // key is held.
 bool isPhysicalRelease(const QKeyEvent& release);
+
+// Whether the compositor scales windows by a whole factor of its own, which Qt's factor
+// multiplies, as on Wayland; elsewhere Qt's factor is all the scaling there is.
+bool compositorScales();
+
+// What the desktop's frame adds to a window's client area on the screen, in the desktop's
+// own pixels.
+QSize frameSize(const QScreen& screen);
 
 // Whether a window hidden as another screen is shown waits until that one is on the screen.
 HandOver::Policy handOverPolicy();

@@ -1,6 +1,7 @@
 // The program answers --help and --version and refuses what it does not take, as desktop
-// programs do, without a display and without a window. The program is the game built here,
-// or the Windows one under Wine (TRUNDLEX_PROGRAM).
+// programs do, without a display and without a window; where it finds no display, it says
+// what to set. The program is the game built here, or the Windows one under Wine
+// (TRUNDLEX_PROGRAM).
 
 #include "packaging_support.h"
 
@@ -15,14 +16,17 @@ class CommandLineTest : public QObject {
     // The name the program goes by in its answers.
     const QString name = onWindows ? "Quillory" : "trundlex";
 
-    // Nothing tells Qt which display or platform to use; Wine draws nothing without one.
-    support::Finished run(const QStringList& arguments) const
+    // Nothing tells Qt which display or platform to use but the given X display, if any;
+    // Wine draws nothing without one.
+    support::Finished run(const QStringList& arguments, const QString& display = {}) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (onWindows)
             return support::run("wine", QStringList{program} + arguments, environment);
         for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(variable);
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
         return support::run(program, arguments, environment);
     }
 
@@ -30,28 +34,40 @@ private slots:
     void answers_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("help") << QStringList{"--help"} << 0
+        QTest::newRow("help") << QStringList{"--help"} << "" << 0
                               << "^Usage: \\S*NAME(\\.exe)? \\[options\\]\\n.*\\n  -v, --version ";
-        QTest::newRow("version") << QStringList{"--version"} << 0
+        QTest::newRow("version") << QStringList{"--version"} << "" << 0
                                  << "^NAME " + QRegularExpression::escape(TRUNDLEX_VERSION) +
                                         "\\n$";
         QTest::newRow("unknown option")
-            << QStringList{"--level", "3"} << 1 << "^NAME: Unknown option 'level'\\.\\n$";
-        QTest::newRow("after Qt's own")
-            << QStringList{"-style", "Fusion", "-x"} << 1 << "^NAME: Unknown option 'x'\\.\\n$";
-        QTest::newRow("argument") << QStringList{"maze.txt"} << 1
+            << QStringList{"--level", "3"} << "" << 1 << "^NAME: Unknown option 'level'\\.\\n$";
+        QTest::newRow("after Qt's own") << QStringList{"-style", "Fusion", "-x"} << "" << 1
+                                        << "^NAME: Unknown option 'x'\\.\\n$";
+        QTest::newRow("argument") << QStringList{"maze.txt"} << "" << 1
                                   << "^NAME: Unexpected argument 'maze\\.txt'\\.\\n$";
+        if (onWindows)
+            return;
+        // What to set, then what Qt found; no advice to reinstall, no abort.
+        const QString noDisplay =
+            "^NAME: no display can be reached; start the game from a desktop session, or set "
+            "DISPLAY \\(X11\\) or WAYLAND_DISPLAY \\(Wayland\\)\\. Qt reported:\\n"
+            "qt\\.qpa\\.xcb: could not connect to display %1\\n(?!.*[Rr]einstall)";
+        QTest::newRow("no display") << QStringList{} << "" << 1 << noDisplay.arg("");
+        QTest::newRow("a display that is not there")
+            << QStringList{} << ":55" << 1 << noDisplay.arg(":55");
     }
 
     // A message box would keep the program waiting until the time runs out.
     void answers()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
-        const support::Finished answer = run(arguments);
+        const support::Finished answer = run(arguments, display);
         const QString text = answer.all().remove('\r');
         QCOMPARE(answer.exitCode, exitCode);
         QVERIFY2(QRegularExpression(output.replace("NAME", name),
@@ -59,6 +75,26 @@ private slots:
                      .match(text)
                      .hasMatch(),
                  qPrintable(text));
+    }
+
+    // Where it finds a display the game starts, and what Qt said on the way is passed on.
+    void startsOnADisplayItCanReach()
+    {
+        if (onWindows)
+            QSKIP("Windows has its display");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.remove("XDG_RUNTIME_DIR");
+        QProcess game;
+        game.setProcessEnvironment(environment);
+        game.start(program, {});
+        QTest::qWait(1500);
+        QCOMPARE(game.state(), QProcess::Running);
+        game.kill();
+        const QString said = support::finish(game, 5000).errors;
+        QVERIFY2(said.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set") &&
+                     !said.contains("display"),
+                 qPrintable(said));
     }
 };
 

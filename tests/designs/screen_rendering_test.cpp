@@ -1,3 +1,4 @@
+#include "designs/designs.h"
 #include "runtime/twips.h"
 #include "runtime/widgets.h"
 #include "support/game.h"
@@ -7,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+
+#include <algorithm>
 
 // The menu, information, result and splash screens as drawn: every text shows where
 // its design puts it, white on black, and every button's caption fits the button.
@@ -77,6 +80,19 @@ private slots:
         const rt::Control& notice = game.control("frmSplash", "Label1");
         QCOMPARE(notice.top() + notice.height(), 7365.0f - 30);
         QCOMPARE(notice.widget()->geometry().bottom(), 488);
+    }
+
+    // The game chooses its scale so that a window of this size fits the screen.
+    void largestClientAreaHoldsEveryScreen()
+    {
+        int width = 0;
+        int height = 0;
+        for (designs::DesignFunction design : designs::all) {
+            width = std::max(width, design().clientWidth);
+            height = std::max(height, design().clientHeight);
+        }
+        QCOMPARE(width, designs::largestClientWidth);
+        QCOMPARE(height, designs::largestClientHeight);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTest>
+#include <QWidget>
 
 #include <algorithm>
 #include <utility>
@@ -161,6 +162,38 @@ bool isTextOnBlack(const QImage& image, const QRect& area)
     return light >= 20 && dark > light;
 }
 
+// The size of the desktop's screen, as with-desktop.sh takes it from TRUNDLEX_SCREEN; the
+// Wayland desktops have the default.
+QSize screenSize()
+{
+    const QStringList size = qEnvironmentVariable("TRUNDLEX_SCREEN", "1280x1024").split('x');
+    return {size.value(0).toInt(), size.value(1).toInt()};
+}
+
+// A panel along the bottom of the X screen that keeps its height from other windows, as a
+// desktop's panel does; the window manager takes it out of the screen's available area.
+std::unique_ptr<QWidget> panelAtTheBottom(int height)
+{
+    const QSize screen = screenSize();
+    auto panel = std::make_unique<QWidget>();
+    panel->setAttribute(Qt::WA_X11NetWmWindowTypeDock);
+    panel->setGeometry(0, screen.height() - height, screen.width(), height);
+    panel->show();
+    const QString strut =
+        QString("0, 0, 0, %1, 0, 0, 0, 0, 0, 0, 0, %2").arg(height).arg(screen.width() - 1);
+    if (!QTest::qWaitForWindowExposed(panel.get()) ||
+        !support::run("xprop",
+                      {"-id", QString::number(panel->winId()), "-f", "_NET_WM_STRUT_PARTIAL", "32c",
+                       "-set", "_NET_WM_STRUT_PARTIAL", strut})
+             .succeeded() ||
+        !QTest::qWaitFor([&] {
+            return support::outputOf("xprop", {"-root", "_NET_WORKAREA"})
+                .contains(QString(", %1, %2").arg(screen.width()).arg(screen.height() - height));
+        }))
+        return {};
+    return panel;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Journey)
@@ -178,6 +211,8 @@ class PlayTest : public QObject {
     // Device pixels to the pixel of the game's windows.
     int scale = 1;
     QStringList urgentWindows;
+    // The splash's copyright line, at the desktop's own resolution and a factor of 1.
+    QImage plainNotice;
 
     QList<Window> windows()
     {
@@ -416,6 +451,7 @@ private slots:
         }
         scale = 1;
         urgentWindows.clear();
+        desktop->setResolution(96);
     }
 
     // What every desktop must play, with the keyboard alone.
@@ -507,6 +543,56 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(click(wonWindow, won.exitButton));
+        expectCleanEnd();
+    }
+
+    // The game takes the whole factor nearest the desktop's scale, or a smaller one where its
+    // largest windows would not fit the screen's available area with their frames. The rows
+    // are those of the desktop's screen size.
+    void windowsFitTheScreen_data()
+    {
+        QTest::addColumn<QString>("scaling"); // a scale variable, or "dpi" for the desktop's
+        QTest::addColumn<int>("panel");       // the height a panel keeps at the bottom
+        QTest::addColumn<int>("wholeScale");
+        const QSize screen = screenSize();
+        if (screen == QSize(1280, 1024)) {
+            QTest::newRow("told 2.5") << "QT_SCALE_FACTOR=2.5" << 0 << 2;
+        } else if (screen == QSize(1920, 1000)) {
+            QTest::newRow("at 100 %") << "" << 0 << 1;
+            QTest::newRow("at 150 %") << "dpi" << 0 << 1;
+        } else if (screen == QSize(1920, 1200)) {
+            QTest::newRow("at 150 %") << "dpi" << 0 << 2;
+            QTest::newRow("at 150 %, beside a panel") << "dpi" << 250 << 1;
+        }
+    }
+
+    void windowsFitTheScreen()
+    {
+        QFETCH(QString, scaling);
+        QFETCH(int, panel);
+        QFETCH(int, wholeScale);
+        scale = wholeScale;
+        const bool byDesktop = scaling == "dpi";
+        if (byDesktop && !desktop->setResolution(144))
+            QSKIP("The test cannot set this desktop's resolution");
+        const auto panelWindow = panel > 0 ? panelAtTheBottom(panel) : nullptr;
+        QVERIFY(panel == 0 || panelWindow);
+        startGame(byDesktop ? QString() : scaling);
+        const Window splashWindow = waitForScreen(splash);
+        QVERIFY(!splashWindow.id.isEmpty());
+        // A window manager places a new window inside the available area; sway centres it on
+        // the output without its title bar.
+        const QRect available(QPoint(), screenSize() - QSize(0, panel));
+        QVERIFY(desktop->name() == "sway" || available.contains(splashWindow.clientArea));
+
+        // Shown at a factor below the desktop's scale, text keeps its size in pixels.
+        const QImage notice =
+            screenshot(splashWindow).copy(QRect(QPoint(208, 472) * scale, QSize(161, 17) * scale));
+        if (scaling.isEmpty())
+            plainNotice = notice;
+        else if (wholeScale == 1 && !plainNotice.isNull())
+            QCOMPARE(notice, plainNotice);
+        QVERIFY(desktop->close(splashWindow));
         expectCleanEnd();
     }
 

@@ -77,6 +77,14 @@ public:
             .convertToFormat(QImage::Format_RGB32);
     }
 
+    // Qt takes the resolution from the X resources, where desktops put it.
+    bool setResolution(int dpi) override
+    {
+        return run("xprop", {"-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+                             QString("Xft.dpi:\t%1\n").arg(dpi)})
+            .succeeded();
+    }
+
 protected:
     virtual QString windowClass() const { return "^trundlex$"; }
 };
@@ -91,6 +99,14 @@ public:
     {
         game.setProcessEnvironment(environment);
         game.start("wine", {program});
+    }
+
+    // As the display settings of Windows set it, for the user.
+    bool setResolution(int dpi) override
+    {
+        return run("wine", {"reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+                            "REG_DWORD", "/d", QString::number(dpi), "/f"})
+            .succeeded();
     }
 
 protected:

@@ -49,6 +49,9 @@ public:
     virtual bool place(const Window& window, const QRect& clientArea) = 0;
     virtual QImage screenshot(const Window& window) = 0;
     virtual QString name() const = 0;
+    // The resolution the desktop tells programs started from now on, in dots per inch: 144
+    // for a desktop scaled to 150 %. False where the desktop has no such setting.
+    virtual bool setResolution(int /*dpi*/) { return false; }
 };
 
 // A desktop whose keyboard and mouse are an X server's, driven through xdotool.

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Runs a command on a private X server with a small window manager, then stops both.
+# Runs a command on a private X server with a small window manager, then stops both. The
+# screen is 1280 x 1024 pixels unless TRUNDLEX_SCREEN gives another size, as 1920x1200.
 set -u
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>/tmp/trundlex-display.$$ 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${TRUNDLEX_SCREEN:-1280x1024}x24" -nolisten tcp 3>/tmp/trundlex-display.$$ 2>/dev/null &
 server=$!
 while [ ! -s /tmp/trundlex-display.$$ ]; do sleep 0.05; done
 DISPLAY=:$(cat /tmp/trundlex-display.$$)
