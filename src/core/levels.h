@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/texts.h"
+
 #include <array>
 #include <string_view>
 
@@ -15,9 +17,9 @@ struct Level {
 };
 
 inline constexpr std::array<Level, 3> levels = {{
-    {"frmMaze1", "Maze - Level 1", "30", 1000},
-    {"frmMaze2", "Maze - Level 2", "20", 1000},
-    {"frmMAze3", "Maze - Level 3", "10", 1000},
+    {"frmMaze1", NC_("Quillory", "Maze - Level 1"), "30", 1000},
+    {"frmMaze2", NC_("Quillory", "Maze - Level 2"), "20", 1000},
+    {"frmMAze3", NC_("Quillory", "Maze - Level 3"), "10", 1000},
 }};
 
 } // namespace core

@@ -83,7 +83,7 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
             const int number = wallBoxes[y][x];
             if (number != 0 && (number != countdownBox || layout.countdownInBox))
                 walls.push_back(box(boxName(number), cellPitch * float(x), cellPitch * float(y),
-                                    colour::menuText, "Wall"));
+                                    colour::menuText, NC_("Quillory", "Wall")));
         }
     }
     return walls;
@@ -91,9 +91,9 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
 
 std::vector<rt::ControlDesign> endBoxes()
 {
-    return {box("Picture6", 0, 480, colour::white, "Letter E", "LetterE"),
-            box("Picture23", 480, 480, colour::white, "Letter N", "LetterN"),
-            box("Picture48", 960, 480, colour::white, "Letter D", "LetterD")};
+    return {box("Picture6", 0, 480, colour::white, NC_("Quillory", "Letter E"), "LetterE"),
+            box("Picture23", 480, 480, colour::white, NC_("Quillory", "Letter N"), "LetterN"),
+            box("Picture48", 960, 480, colour::white, NC_("Quillory", "Letter D"), "LetterD")};
 }
 
 // All picture boxes, front-most first.
@@ -108,7 +108,7 @@ std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout)
                                   .back = colour::menuText,
                                   .fore = colour::windowText,
                                   .picture = "SnailLeft",
-                                  .accessibleName = "Snail"};
+                                  .accessibleName = NC_("Quillory", "Snail")};
     std::vector<rt::ControlDesign> walls = wallBoxesOf(layout);
     std::vector<rt::ControlDesign> ends = endBoxes();
     std::vector<rt::ControlDesign> boxes;
@@ -174,8 +174,10 @@ rt::ScreenDesign mazeDesign(const MazeLayout& layout)
     std::vector<rt::ControlDesign> boxes = boxesOf(layout);
     assignTabStops(boxes, layout);
     auto& controls = design.controls;
-    controls.push_back(button("cmdMenu", 960, 5160, 1695, 615, "Menu", layout.menuTab));
-    controls.push_back(button("cmdExit", 4440, 5160, 1695, 615, "Exit", layout.exitTab));
+    controls.push_back(
+        button("cmdMenu", 960, 5160, 1695, 615, NC_("Quillory", "Menu"), layout.menuTab));
+    controls.push_back(
+        button("cmdExit", 4440, 5160, 1695, 615, NC_("Quillory", "Exit"), layout.exitTab));
     controls.insert(controls.end(), boxes.begin(), boxes.end());
     rt::ControlDesign time = storyLabel("lblTime", 6240, 0, boxSize, boxSize,
                                         layout.level.startCount, 18, rt::Align::Left, -1);
@@ -184,10 +186,10 @@ rt::ScreenDesign mazeDesign(const MazeLayout& layout)
         time.left = 0;
     }
     controls.push_back(time);
-    controls.push_back(legend("Label1", 480, 4800, 255, "Up = Up Arrow"));
-    controls.push_back(legend("Label2", 2280, 4680, 495, "Down = Down Arrow"));
-    controls.push_back(legend("Label3", 3720, 4800, 255, "Left = Left Arrow"));
-    controls.push_back(legend("Label4", 5280, 4680, 495, "Right = Right Arrow"));
+    controls.push_back(legend("Label1", 480, 4800, 255, NC_("Quillory", "Up = Up Arrow")));
+    controls.push_back(legend("Label2", 2280, 4680, 495, NC_("Quillory", "Down = Down Arrow")));
+    controls.push_back(legend("Label3", 3720, 4800, 255, NC_("Quillory", "Left = Left Arrow")));
+    controls.push_back(legend("Label4", 5280, 4680, 495, NC_("Quillory", "Right = Right Arrow")));
     controls.push_back(notice("Label5", 2280, 5880));
     controls.push_back({.kind = Kind::Line,
                         .name = "Line1",

@@ -10,8 +10,9 @@ using rt::Kind;
 namespace colour = rt::colour;
 
 constexpr std::string_view storyOpening =
-    "This game is based upon the adventure of \"Tiblo The Stuck Snail\" and you must help him "
-    "out with the use of the arrow keys. ";
+    NC_("Quillory",
+        "This game is based upon the adventure of \"Tiblo The Stuck Snail\" and you must help "
+        "him out with the use of the arrow keys. ");
 
 // The win and lose screens share their layout; only a few places differ.
 struct ResultLayout {
@@ -35,9 +36,10 @@ rt::ScreenDesign resultDesign(const ResultLayout& layout)
             .controls = {
                 storyLabel("Label1", 1200, layout.headlineTop, 2415, 615, layout.headline, 20.25,
                            Align::Left, 2),
-                button("cmdMain", 720, layout.buttonTop, 1455, 735, "&Menu", layout.menuTab),
-                button("cmdExit", layout.exitLeft, layout.buttonTop, 1455, 735, "&Exit",
-                       layout.exitTab),
+                button("cmdMain", 720, layout.buttonTop, 1455, 735, NC_("Quillory", "&Menu"),
+                       layout.menuTab),
+                button("cmdExit", layout.exitLeft, layout.buttonTop, 1455, 735,
+                       NC_("Quillory", "&Exit"), layout.exitTab),
                 notice("Label2", 1080, 2760, 3),
             }};
 }
@@ -48,17 +50,17 @@ const rt::ScreenDesign& frmLevel()
 {
     static const rt::ScreenDesign design{
         .name = "frmLevel",
-        .caption = "Maze",
+        .caption = NC_("Quillory", "Maze"),
         .clientWidth = 8715,
         .clientHeight = 7350,
         .picture = "TitleBackdrop",
         .controls = {
-            button("cmdLevel1", 1800, 2880, 1695, 615, "Level &1", 6, 0),
-            button("cmdLevel2", 4920, 2880, 1695, 615, "Level &2", 0),
-            button("cmdLevel3", 3480, 3720, 1695, 615, "Level &3", 1),
-            button("cmdInst", 3480, 4680, 1695, 615, "&Instructions", 5, 1),
-            button("cmdAbout", 2040, 5760, 1695, 615, "&About", 2),
-            button("cmdExit", 4920, 5760, 1695, 615, "&Exit", 3),
+            button("cmdLevel1", 1800, 2880, 1695, 615, NC_("Quillory", "Level &1"), 6, 0),
+            button("cmdLevel2", 4920, 2880, 1695, 615, NC_("Quillory", "Level &2"), 0),
+            button("cmdLevel3", 3480, 3720, 1695, 615, NC_("Quillory", "Level &3"), 1),
+            button("cmdInst", 3480, 4680, 1695, 615, NC_("Quillory", "&Instructions"), 5, 1),
+            button("cmdAbout", 2040, 5760, 1695, 615, NC_("Quillory", "&About"), 2),
+            button("cmdExit", 4920, 5760, 1695, 615, NC_("Quillory", "&Exit"), 3),
             notice("Label1", 3000, 7080, 4),
         }};
     return design;
@@ -68,21 +70,24 @@ const rt::ScreenDesign& frmInst()
 {
     static const rt::ScreenDesign design{
         .name = "frmInst",
-        .caption = "Maze - Instrutions",
+        .caption = NC_("Quillory", "Maze - Instrutions"),
         .clientWidth = 5790,
         .clientHeight = 4530,
         .back = colour::menuText,
         .controls = {
-            storyLabel("Label1", 1560, 0, 2415, 495, "Instructions", 20.25, Align::Left, 3),
+            storyLabel("Label1", 1560, 0, 2415, 495, NC_("Quillory", "Instructions"), 20.25,
+                       Align::Left, 3),
             storyLabel("Label3", 240, 600, 5295, 855, storyOpening, 11.25, Align::Centre, 4),
             storyLabel("Label4", 240, 1560, 5295, 855,
-                       "Each level is the same maze but the higher the level is the less time "
-                       "you have to resucue Tiblo.",
+                       NC_("Quillory",
+                           "Each level is the same maze but the higher the level is the less "
+                           "time you have to resucue Tiblo."),
                        11.25, Align::Centre, 5),
-            storyLabel("Label5", 240, 2520, 5295, 855, "REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!",
-                       11.25, Align::Centre, 6),
-            button("cmdMain", 960, 3240, 1455, 735, "&Menu", 1),
-            button("cmdExit", 3240, 3240, 1455, 735, "&Exit", 0),
+            storyLabel("Label5", 240, 2520, 5295, 855,
+                       NC_("Quillory", "REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!"), 11.25,
+                       Align::Centre, 6),
+            button("cmdMain", 960, 3240, 1455, 735, NC_("Quillory", "&Menu"), 1),
+            button("cmdExit", 3240, 3240, 1455, 735, NC_("Quillory", "&Exit"), 0),
             notice("Label2", 1680, 4080, 2),
         }};
     return design;
@@ -90,41 +95,44 @@ const rt::ScreenDesign& frmInst()
 
 const rt::ScreenDesign& frmAbout()
 {
-    static const rt::ScreenDesign design{.name = "frmAbout",
-                                         .caption = "Maze - About",
-                                         .clientWidth = 4680,
-                                         .clientHeight = 3090,
-                                         .back = colour::black,
-                                         .controls = {
-                                             {.kind = Kind::Label,
-                                              .name = "Label1",
-                                              .left = 480,
-                                              .top = 120,
-                                              .width = 3975,
-                                              .height = 2415,
-                                              .caption = "Quillory was made by the Trundlex team.",
-                                              .back = colour::black,
-                                              .fore = colour::white,
-                                              .font = president(24),
-                                              .tabIndex = 0},
-                                             button("cmdMain", 600, 1920, 1455, 495, "&Menu", 1),
-                                             button("cmdExit", 2520, 1920, 1455, 495, "&Exit", 2),
-                                             notice("Label2", 960, 2760, 3),
-                                         }};
+    static const rt::ScreenDesign design{
+        .name = "frmAbout",
+        .caption = NC_("Quillory", "Maze - About"),
+        .clientWidth = 4680,
+        .clientHeight = 3090,
+        .back = colour::black,
+        .controls = {
+            {.kind = Kind::Label,
+             .name = "Label1",
+             .left = 480,
+             .top = 120,
+             .width = 3975,
+             .height = 2415,
+             .caption = NC_("Quillory", "Quillory was made by the Trundlex team."),
+             .back = colour::black,
+             .fore = colour::white,
+             .font = president(24),
+             .tabIndex = 0},
+            button("cmdMain", 600, 1920, 1455, 495, NC_("Quillory", "&Menu"), 1),
+            button("cmdExit", 2520, 1920, 1455, 495, NC_("Quillory", "&Exit"), 2),
+            notice("Label2", 960, 2760, 3),
+        }};
     return design;
 }
 
 const rt::ScreenDesign& frmWon()
 {
     static const rt::ScreenDesign design =
-        resultDesign({"frmWon", "Congratulations", "YOU WON", 960, 1920, 2760, 0, 1});
+        resultDesign({"frmWon", NC_("Quillory", "Congratulations"), NC_("Quillory", "YOU WON"), 960,
+                      1920, 2760, 0, 1});
     return design;
 }
 
 const rt::ScreenDesign& frmLost()
 {
     static const rt::ScreenDesign design =
-        resultDesign({"frmLost", "Game Over", "YOU LOST", 840, 1800, 2640, 1, 0});
+        resultDesign({"frmLost", NC_("Quillory", "Game Over"), NC_("Quillory", "YOU LOST"), 840,
+                      1800, 2640, 1, 0});
     return design;
 }
 

@@ -26,7 +26,7 @@ const rt::ScreenDesign& frmSplash()
 {
     static const rt::ScreenDesign design{
         .name = "frmSplash",
-        .caption = "Maze",
+        .caption = NC_("Quillory", "Maze"),
         .clientWidth = 8475,
         .clientHeight = 7365,
         .picture = "TitleBackdrop",

@@ -2,13 +2,15 @@
 
 // Label styles shared by the screen designs.
 
+#include "core/texts.h"
 #include "runtime/design.h"
 
 #include <string_view>
 
 namespace designs {
 
-inline constexpr std::string_view copyrightNotice = "\u00A9 2026 The Trundlex developers";
+inline constexpr std::string_view copyrightNotice =
+    NC_("Quillory", "\u00A9 2026 The Trundlex developers");
 
 inline constexpr rt::Font president(double points)
 {

@@ -24,7 +24,7 @@ public:
             return QAccessibleWidget::text(kind);
         if (control_.kind() == Kind::Label)
             return QString::fromStdString(control_.caption());
-        return toQString(control_.design().accessibleName);
+        return translated(control_.design().accessibleName);
     }
 
 private:

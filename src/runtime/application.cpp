@@ -2,14 +2,17 @@
 
 #include "runtime/accessibility.h"
 #include "runtime/colours_and_fonts.h"
+#include "runtime/language.h"
 #include "runtime/platform.h"
 #include "runtime/scale_factors.h"
+#include "runtime/text.h"
 #include "runtime/twips.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -63,10 +66,13 @@ void passOnHeldBack()
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg && message.contains("no Qt platform plugin could be initialized")) {
-        std::fprintf(stderr,
-                     "%s: no display can be reached; start the game from a desktop session, or "
-                     "set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:\n",
-                     qPrintable(QCoreApplication::applicationName()));
+        // The application object is not there yet to translate it.
+        const char* const noDisplay = NC_(
+            "Quillory", "no display can be reached; start the game from a desktop session, or set "
+                        "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:");
+        const QString translation = playersTranslation().translate("Quillory", noDisplay);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(translation.isEmpty() ? QString(noDisplay) : translation));
         for (const Report& report : heldBack)
             std::fprintf(
                 stderr, "%s\n",
@@ -112,6 +118,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, QSize lar
         std::copy(arguments.begin(), arguments.end(), argv);
         app = reachDisplay(argc, argv);
     }
+    useThePlayersLanguage();
     setUpApplication(*app);
     return app;
 }

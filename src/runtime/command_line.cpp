@@ -1,6 +1,8 @@
 #include "runtime/command_line.h"
 
+#include "runtime/language.h"
 #include "runtime/platform.h"
+#include "runtime/text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,6 +26,20 @@ const char* const qtSwitches[] = {
     "reverse", "testability", "widgetcount", "nograb", "dograb", "qdevel", "qdebug",
 };
 // clang-format on
+
+// The parser's own words in the game's answers, translated with the game's texts.
+[[maybe_unused]] const char* const parserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
 
 void acceptQtOptions(QCommandLineParser& parser)
 {
@@ -50,9 +66,11 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     int count = argc;
     std::vector<char*> arguments(argv, argv + argc + 1);
     const QCoreApplication reader(count, arguments.data());
+    useThePlayersLanguage();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Steer Tiblo the snail out of a maze before time runs out.");
+    parser.setApplicationDescription(
+        translated(NC_("Quillory", "Steer Tiblo the snail out of a maze before time runs out.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -64,7 +82,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     if (!parser.parse(QCoreApplication::arguments()))
         problem = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        problem = "Unexpected argument '" + parser.positionalArguments().first() + "'.";
+        problem = translated(NC_("Quillory", "Unexpected argument '%1'."))
+                      .arg(parser.positionalArguments().first());
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(problem));
         return 1;

@@ -16,7 +16,7 @@ Control::Control(const ControlDesign& design)
     , top_(design.top)
     , width_(design.width)
     , height_(design.height)
-    , caption_(design.caption)
+    , caption_(translated(design.caption).toStdString())
     , enabled_(design.enabled)
     , visible_(design.visible)
 {

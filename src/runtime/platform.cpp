@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QScreen>
 
 #ifdef Q_OS_WIN
@@ -30,6 +31,12 @@ void useParentConsole()
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }
+}
+
+// The display language the user chose for Windows.
+QStringList preferredLanguages()
+{
+    return QLocale::system().uiLanguages();
 }
 
 void setUp(QApplication&) {}
@@ -126,6 +133,22 @@ void reportOnlyRealKeyReleases(QApplication& app)
 
 // Started from a terminal, the program already writes to it.
 void useParentConsole() {}
+
+// As GNU gettext reads the environment: the locale for messages is the first of LC_ALL,
+// LC_MESSAGES and LANG that is set. Under the C locale every program speaks plain English;
+// under any other, the list in LANGUAGE comes first.
+QStringList preferredLanguages()
+{
+    QString locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(variable);
+        if (!locale.isEmpty())
+            break;
+    }
+    if (locale.isEmpty() || locale == "C" || locale == "POSIX" || locale.startsWith("C."))
+        return {};
+    return qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts) << locale;
+}
 
 void setUp(QApplication& app)
 {

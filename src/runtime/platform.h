@@ -3,6 +3,7 @@
 #include "runtime/hand_over.h"
 
 #include <QSize>
+#include <QStringList>
 
 class QApplication;
 class QIcon;
@@ -16,6 +17,10 @@ namespace rt::platform {
 // Before anything is printed. A Windows program of the window subsystem has no console,
 // so it writes to the one it was started from, where there is one.
 void useParentConsole();
+
+// The languages the player reads, most preferred first, as locale names ("de_AT.UTF-8",
+// "pt-BR"); none where the player asks for no translation.
+QStringList preferredLanguages();
 
 // Before the first screen: what the platform's fonts and keyboard need, and the ties to
 // the desktop's entry for the program.

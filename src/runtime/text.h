@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/texts.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 #include <string_view>
@@ -10,6 +13,13 @@ namespace rt {
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A text the player reads, in the player's language where the game has it.
+inline QString translated(std::string_view text)
+{
+    return QCoreApplication::translate("Quillory",
+                                       QByteArray(text.data(), qsizetype(text.size())).constData());
 }
 
 } // namespace rt

@@ -67,7 +67,7 @@ void ControlView::paintEvent(QPaintEvent*)
 FormWindow::FormWindow(const ScreenDesign& design)
     : design_(design)
 {
-    setWindowTitle(toQString(design.caption));
+    setWindowTitle(translated(design.caption));
     resize(pixels(float(design.clientWidth)), pixels(float(design.clientHeight)));
     setAttribute(Qt::WA_OpaquePaintEvent);
     installEventFilter(this);

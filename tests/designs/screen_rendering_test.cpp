@@ -1,7 +1,9 @@
 #include "designs/designs.h"
+#include "runtime/text.h"
 #include "runtime/twips.h"
 #include "runtime/widgets.h"
 #include "support/game.h"
+#include "support/languages.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -56,10 +58,22 @@ private slots:
         }
     }
 
-    void buttonCaptionsFit_data() { screens_data(); }
+    // In every language the game speaks.
+    void buttonCaptionsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("screen");
+        for (const QString& language : support::languages()) {
+            for (designs::DesignFunction design : designs::all)
+                QTest::addRow("%s %s", qPrintable(language), design().name.data())
+                    << language << rt::toQString(design().name);
+        }
+    }
     void buttonCaptionsFit()
     {
+        QFETCH(QString, language);
         QFETCH(QString, screen);
+        const support::InLanguage speaking(language);
         Game game;
         game.registry.load(screen.toStdString());
         for (const auto& control : game.screen(screen.toStdString()).controls()) {
@@ -68,7 +82,8 @@ private slots:
             auto* button = qobject_cast<QPushButton*>(control->widget());
             QString shown = button->text();
             shown.remove('&');
-            QVERIFY(QFontMetrics(button->font()).horizontalAdvance(shown) + 8 < button->width());
+            QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(shown) + 8 < button->width(),
+                     qPrintable(shown));
             QVERIFY(button->isVisible() || !game.isVisible(screen.toStdString()));
         }
     }
