@@ -71,12 +71,12 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
             "Quillory", "no display can be reached; start the game from a desktop session, or set "
                         "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:");
         const QString translation = playersTranslation().translate("Quillory", noDisplay);
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(translation.isEmpty() ? QString(noDisplay) : translation));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(translation.isEmpty() ? QString(noDisplay) : translation));
         for (const Report& report : heldBack)
             std::fprintf(
                 stderr, "%s\n",
-                qPrintable(qFormatLogMessage(report.type, report.context(), report.message)));
+                qUtf8Printable(qFormatLogMessage(report.type, report.context(), report.message)));
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -85,16 +85,16 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         problem = translated(NC_("Quillory", "Unexpected argument '%1'."))
                       .arg(parser.positionalArguments().first());
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(problem));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(name), qUtf8Printable(problem));
         return 1;
     }
     if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(name), TRUNDLEX_VERSION);
+        std::printf("%s %s\n", qUtf8Printable(name), TRUNDLEX_VERSION);
         return 0;
     }
     // --help-all too: the game's help is all there is to say.
     if (parser.isSet(help) || parser.isSet("help-all")) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
     return std::nullopt;

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #else
 #include "runtime/app_icon.h"
 
@@ -22,15 +23,20 @@ namespace rt::platform {
 
 #ifdef Q_OS_WIN
 
-// Output that already goes somewhere, as into a pipe or a file, stays there.
+// Output that already goes somewhere, as into a pipe or a file, stays there. The program
+// writes UTF-8, which the console shows as such while the program runs.
 void useParentConsole()
 {
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (AttachConsole(ATTACH_PARENT_PROCESS) &&
-        (output == nullptr || output == INVALID_HANDLE_VALUE)) {
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (output == nullptr || output == INVALID_HANDLE_VALUE) {
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }
+    static const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
 }
 
 // The display language the user chose for Windows.

@@ -16,17 +16,19 @@ class CommandLineTest : public QObject {
     // The name the program goes by in its answers.
     const QString name = onWindows ? "Quillory" : "trundlex";
 
-    // Nothing tells Qt which display or platform to use but the given X display, if any;
-    // Wine draws nothing without one.
-    support::Finished run(const QStringList& arguments, const QString& display = {}) const
+    // Nothing tells Qt which display or platform to use but the variables given as
+    // "NAME=value", if any; Wine draws nothing without one.
+    support::Finished run(const QStringList& arguments, const QStringList& variables) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!onWindows) {
+            for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(variable);
+        }
+        for (const QString& variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         if (onWindows)
             return support::run("wine", QStringList{program} + arguments, environment);
-        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(variable);
-        if (!display.isEmpty())
-            environment.insert("DISPLAY", display);
         return support::run(program, arguments, environment);
     }
 
@@ -34,20 +36,24 @@ private slots:
     void answers_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("display");
+        QTest::addColumn<QStringList>("variables");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("help") << QStringList{"--help"} << "" << 0
+        QTest::newRow("help") << QStringList{"--help"} << QStringList() << 0
                               << "^Usage: \\S*NAME(\\.exe)? \\[options\\]\\n.*\\n  -v, --version ";
-        QTest::newRow("version") << QStringList{"--version"} << "" << 0
+        QTest::newRow("version") << QStringList{"--version"} << QStringList() << 0
                                  << "^NAME " + QRegularExpression::escape(TRUNDLEX_VERSION) +
                                         "\\n$";
-        QTest::newRow("unknown option")
-            << QStringList{"--level", "3"} << "" << 1 << "^NAME: Unknown option 'level'\\.\\n$";
-        QTest::newRow("after Qt's own") << QStringList{"-style", "Fusion", "-x"} << "" << 1
-                                        << "^NAME: Unknown option 'x'\\.\\n$";
-        QTest::newRow("argument") << QStringList{"maze.txt"} << "" << 1
+        QTest::newRow("unknown option") << QStringList{"--level", "3"} << QStringList() << 1
+                                        << "^NAME: Unknown option 'level'\\.\\n$";
+        QTest::newRow("after Qt's own") << QStringList{"-style", "Fusion", "-x"} << QStringList()
+                                        << 1 << "^NAME: Unknown option 'x'\\.\\n$";
+        QTest::newRow("argument") << QStringList{"maze.txt"} << QStringList() << 1
                                   << "^NAME: Unexpected argument 'maze\\.txt'\\.\\n$";
+        QTest::newRow("help in German")
+            << QStringList{"--help"} << QStringList{"LANG=de_DE.UTF-8", "LC_ALL="} << 0
+            << "^Aufruf: \\S*NAME(\\.exe)? \\[Optionen\\]\\nFühre Tiblo, die Schnecke, aus dem "
+               "Labyrinth, bevor die Zeit abläuft\\.\\n\\nOptionen:\\n.* --help +Zeigt die Hilfe";
         if (onWindows)
             return;
         // What to set, then what Qt found; no advice to reinstall, no abort.
@@ -55,19 +61,19 @@ private slots:
             "^NAME: no display can be reached; start the game from a desktop session, or set "
             "DISPLAY \\(X11\\) or WAYLAND_DISPLAY \\(Wayland\\)\\. Qt reported:\\n"
             "qt\\.qpa\\.xcb: could not connect to display %1\\n(?!.*[Rr]einstall)";
-        QTest::newRow("no display") << QStringList{} << "" << 1 << noDisplay.arg("");
+        QTest::newRow("no display") << QStringList{} << QStringList{} << 1 << noDisplay.arg("");
         QTest::newRow("a display that is not there")
-            << QStringList{} << ":55" << 1 << noDisplay.arg(":55");
+            << QStringList{} << QStringList{"DISPLAY=:55"} << 1 << noDisplay.arg(":55");
     }
 
     // A message box would keep the program waiting until the time runs out.
     void answers()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, display);
+        QFETCH(QStringList, variables);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
-        const support::Finished answer = run(arguments, display);
+        const support::Finished answer = run(arguments, variables);
         const QString text = answer.all().remove('\r');
         QCOMPARE(answer.exitCode, exitCode);
         QVERIFY2(QRegularExpression(output.replace("NAME", name),

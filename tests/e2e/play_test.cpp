@@ -1,5 +1,7 @@
+#include "runtime/text.h"
 #include "runtime/twips.h"
 #include "support/desktop.h"
+#include "support/languages.h"
 #include "support/process.h"
 
 #include <QDir>
@@ -168,6 +170,21 @@ QSize screenSize()
 {
     const QStringList size = qEnvironmentVariable("TRUNDLEX_SCREEN", "1280x1024").split('x');
     return {size.value(0).toInt(), size.value(1).toInt()};
+}
+
+// The screen as it shows in the language the test speaks.
+Screen translated(const Screen& screen)
+{
+    Screen shown = screen;
+    shown.caption = rt::translated(screen.caption.toStdString());
+    return shown;
+}
+
+// The key that presses the button: Alt and the letter its caption underlines.
+QString accessKey(const char* caption)
+{
+    const QString shown = rt::translated(caption);
+    return "alt+" + shown.mid(shown.indexOf('&') + 1, 1).toLower();
 }
 
 // A panel along the bottom of the X screen that keeps its height from other windows, as a
@@ -357,11 +374,18 @@ class PlayTest : public QObject {
         return faults;
     }
 
-    void startGame(const QString& scaling = {})
+    // The variables given as "NAME=value" set, or unset where the value is empty.
+    void startGame(const QStringList& variables = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!scaling.isEmpty())
-            environment.insert(scaling.section('=', 0, 0), scaling.section('=', 1));
+        for (const QString& variable : variables) {
+            const QString name = variable.section('=', 0, 0);
+            const QString value = variable.section('=', 1);
+            if (value.isEmpty())
+                environment.remove(name);
+            else
+                environment.insert(name, value);
+        }
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         desktop->launch(game, qEnvironmentVariable("TRUNDLEX_PROGRAM", TRUNDLEX_PATH), environment);
         sinceStart.start();
@@ -397,7 +421,7 @@ class PlayTest : public QObject {
 
     // Leads the snail of a fresh level 1 to the exit, one release at a time, watching it
     // arrive on every cell it passes; the last release carries it on into the exit.
-    Window walkToTheExit(const Window& level)
+    Window walkToTheExit(const Window& level, const Screen& arrival = won)
     {
         QPoint snail = snailStart;
         const QStringList route = winningRoute();
@@ -416,7 +440,7 @@ class PlayTest : public QObject {
                 return {};
             }
         }
-        return waitForScreen(won);
+        return waitForScreen(arrival);
     }
 
     // From the menu, opens level 1 and wins it.
@@ -534,7 +558,7 @@ private slots:
         QFETCH(QString, scaling);
         QFETCH(int, wholeScale);
         scale = wholeScale;
-        startGame(scaling);
+        startGame({scaling});
         const Window menuWindow = waitForScreen(menu, 20000);
         QVERIFY(!menuWindow.id.isEmpty());
         Window first;
@@ -580,7 +604,7 @@ private slots:
         // Wine reads the free area as its server starts.
         if (panel > 0 && desktop->name() == "Wine")
             support::run("wineserver", {"-k"});
-        startGame(byDesktop ? QString() : scaling);
+        startGame({byDesktop ? QString() : scaling});
         const Window splashWindow = waitForScreen(splash);
         QVERIFY(!splashWindow.id.isEmpty());
         // A window manager places a new window inside the available area; sway centres it on
@@ -596,6 +620,35 @@ private slots:
         else if (wholeScale == 1 && !plainNotice.isNull())
             QCOMPARE(notice, plainNotice);
         QVERIFY(desktop->close(splashWindow));
+        expectCleanEnd();
+    }
+
+    // Where the desktop speaks German, so does the game, its access keys too. Under Wine the
+    // splash and the menu show it.
+    void playedInGerman()
+    {
+        const support::InLanguage german("de");
+        startGame({"LANG=de_DE.UTF-8", "LC_ALL=", "LC_MESSAGES=", "LANGUAGE="});
+        QVERIFY(!waitForScreen(translated(splash)).id.isEmpty());
+        Window menuWindow = waitForScreen(translated(menu));
+        QVERIFY(!menuWindow.id.isEmpty());
+        if (desktop->name() == "Wine") {
+            QVERIFY(desktop->close(menuWindow));
+            expectCleanEnd();
+            return;
+        }
+        // "&Anleitung": Alt+A, which in English opens the about screen.
+        QVERIFY(!pressToReach({accessKey("&Instructions")}, translated(instructions)).id.isEmpty());
+        menuWindow = pressToReach({accessKey("&Menu")}, translated(menu));
+        QVERIFY(!menuWindow.id.isEmpty());
+        const Window first = pressToReach({accessKey("Level &1")}, translated(level1));
+        QVERIFY(!first.id.isEmpty());
+        const Window wonWindow = walkToTheExit(first, translated(won));
+        QVERIFY(!wonWindow.id.isEmpty());
+        menuWindow = pressToReach({accessKey("&Menu")}, translated(menu));
+        QVERIFY(!menuWindow.id.isEmpty());
+        for (const Window& window : {menuWindow, first})
+            QVERIFY(desktop->close(current(window)));
         expectCleanEnd();
     }
 

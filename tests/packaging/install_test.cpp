@@ -4,6 +4,7 @@
 
 #include "packaging_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -58,6 +59,26 @@ private slots:
         const support::Finished check =
             support::run("appstreamcli", {"validate-tree", "--no-net", prefix_.path()});
         QVERIFY2(check.exitCode == 0, qPrintable(check.all()));
+    }
+
+    // The desktop entry and the metadata speak each language the game speaks.
+    void everyLanguageOfTheGame()
+    {
+        QFile entryFile(installed("share/applications/" + appId + ".desktop"));
+        QFile metainfoFile(installed("share/metainfo/" + appId + ".metainfo.xml"));
+        QVERIFY(entryFile.open(QIODevice::ReadOnly) && metainfoFile.open(QIODevice::ReadOnly));
+        const QString entry = QString::fromUtf8(entryFile.readAll());
+        const QString metainfo = QString::fromUtf8(metainfoFile.readAll());
+        const QStringList languages = QDir(TRANSLATIONS).entryList({"*.ts"});
+        QCOMPARE(languages.size(), 10);
+        const qsizetype translated = metainfo.count("xml:lang=\"de\"");
+        QVERIFY(translated >= 3);
+        for (QString language : languages) {
+            language.chop(3);
+            for (const char* key : {"GenericName", "Comment", "Keywords"})
+                QVERIFY2(entry.contains(QString("\n%1[%2]=").arg(key, language)), key);
+            QCOMPARE(metainfo.count(QString("xml:lang=\"%1\"").arg(language)), translated);
+        }
     }
 
     // No validator follows the entry's icon name to the theme.

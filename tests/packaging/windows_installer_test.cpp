@@ -1,6 +1,7 @@
 // The Windows installer, run silently under Wine: it installs the game for the user with a
 // Start-menu shortcut and an entry in the list of installed programs, the installed game
-// starts, and the uninstaller leaves nothing of it behind.
+// starts, and the uninstaller leaves nothing of it behind. Run for the player to see, it
+// speaks the player's Windows language.
 
 #include "packaging_support.h"
 #include "support/desktop.h"
@@ -80,6 +81,35 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!QDir(folder).exists(), 20000);
         QVERIFY(!QFile::exists(shortcut));
         QVERIFY(wine({"reg", "query", uninstallKey}).exitCode != 0);
+    }
+
+    // Wine takes the Windows language from the environment.
+    void pagesInThePlayersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "Installation von Trundlex";
+        QTest::newRow("a language the game lacks") << "C.UTF-8"
+                                                   << "Trundlex Setup";
+    }
+
+    void pagesInThePlayersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, title);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("LC_ALL");
+        environment.insert("LANG", locale);
+        QProcess installer;
+        installer.setProcessEnvironment(environment);
+        installer.start("wine", {INSTALLER});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !support::outputOf("xdotool", {"search", "--onlyvisible", "--name", "^" + title})
+                 .isEmpty(),
+            20000);
+        installer.kill();
+        installer.waitForFinished();
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QWidget>
 
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 
@@ -75,9 +76,14 @@ long peakResidentKb()
     qFatal("/proc/self/status has no VmHWM");
 }
 
+// With a decimal point whatever the program's locale, which Qt sets from the environment.
 void report(std::string_view figure, double value)
 {
-    std::printf("%.*s %.6f\n", int(figure.size()), figure.data(), value);
+    char number[64];
+    const auto written =
+        std::to_chars(number, number + sizeof number, value, std::chars_format::fixed, 6);
+    std::printf("%.*s %.*s\n", int(figure.size()), figure.data(), int(written.ptr - number),
+                number);
     std::fflush(stdout);
 }
 

@@ -72,9 +72,27 @@ Readings readingsIn(const std::string& output)
     std::exit(1);
 }
 
-// Starts one of the benchmark programs and waits for it to end. Its standard output and
-// error go to one pipe; the clock is read last thing before the process is spawned.
-Finished run(std::vector<std::string> command)
+// The environment of this program with the language variables set as given ("LANG=C"),
+// or left as they are where none is given.
+std::vector<std::string> environmentWith(const std::vector<std::string>& language)
+{
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string_view entry = *variable;
+        const bool aboutLanguage = entry.starts_with("LANG=") || entry.starts_with("LC_ALL=") ||
+                                   entry.starts_with("LC_MESSAGES=") ||
+                                   entry.starts_with("LANGUAGE=");
+        if (language.empty() || !aboutLanguage)
+            environment.emplace_back(entry);
+    }
+    environment.insert(environment.end(), language.begin(), language.end());
+    return environment;
+}
+
+// Starts one of the benchmark programs in the language given, if any, and waits for it to
+// end. Its standard output and error go to one pipe; the clock is read last thing before
+// the process is spawned.
+Finished run(std::vector<std::string> command, const std::vector<std::string>& language = {})
 {
     const std::string program = command.front();
     command.front() =
@@ -83,6 +101,11 @@ Finished run(std::vector<std::string> command)
     for (std::string& word : command)
         argv.push_back(word.data());
     argv.push_back(nullptr);
+    std::vector<std::string> environment = environmentWith(language);
+    std::vector<char*> envp;
+    for (std::string& variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
 
     int ends[2];
     if (pipe(ends) != 0)
@@ -95,7 +118,7 @@ Finished run(std::vector<std::string> command)
     posix_spawn_file_actions_addclose(&actions, ends[1]);
     pid_t child = 0;
     const double startedAtMs = nowMs();
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
         fail(program, "cannot be started");
     posix_spawn_file_actions_destroy(&actions);
     close(ends[1]);
@@ -188,26 +211,31 @@ struct FirstFrame {
     double peakMb;
 };
 
+// A benchmark program as it is started: its name, and the language given it, if any.
+struct Start {
+    std::string program;
+    std::vector<std::string> language{};
+};
+
 // From the process's start to its first window's first frame, and its peak resident
 // memory at that moment: medians over alternate runs of the programs, so that all meet
-// the same state of the machine.
-std::map<std::string, FirstFrame> firstFrames(const std::vector<std::string>& programs)
+// the same state of the machine. In the order of the starts.
+std::vector<FirstFrame> firstFrames(const std::vector<Start>& starts)
 {
-    std::map<std::string, std::vector<double>> ms;
-    std::map<std::string, std::vector<double>> cpuMs;
-    std::map<std::string, std::vector<double>> peakKb;
+    std::vector<std::vector<double>> ms(starts.size());
+    std::vector<std::vector<double>> cpuMs(starts.size());
+    std::vector<std::vector<double>> peakKb(starts.size());
     for (int i = 0; i < startUpRuns; ++i) {
-        for (const std::string& program : programs) {
-            const Finished finished = run({program});
-            ms[program].push_back(reading(finished, "first_frame_at_ms") - finished.startedAtMs);
-            cpuMs[program].push_back(reading(finished, "first_frame_cpu_ms"));
-            peakKb[program].push_back(reading(finished, "peak_resident_kb"));
+        for (std::size_t s = 0; s < starts.size(); ++s) {
+            const Finished finished = run({starts[s].program}, starts[s].language);
+            ms[s].push_back(reading(finished, "first_frame_at_ms") - finished.startedAtMs);
+            cpuMs[s].push_back(reading(finished, "first_frame_cpu_ms"));
+            peakKb[s].push_back(reading(finished, "peak_resident_kb"));
         }
     }
-    std::map<std::string, FirstFrame> medians;
-    for (const std::string& program : programs)
-        medians[program] = {median(ms[program]), median(cpuMs[program]),
-                            megabytes(median(peakKb[program]) * 1024)};
+    std::vector<FirstFrame> medians;
+    for (std::size_t s = 0; s < starts.size(); ++s)
+        medians.push_back({median(ms[s]), median(cpuMs[s]), megabytes(median(peakKb[s]) * 1024)});
     return medians;
 }
 
@@ -405,9 +433,9 @@ int main(int argc, char* argv[])
         print("Quillory.exe", windowsRows(argv[2]));
         return 0;
     }
-    const auto frames = firstFrames({"trundlex_first_frame", "bare_window", "label_window"});
-    const FirstFrame& game = frames.at("trundlex_first_frame");
-    const FirstFrame& label = frames.at("label_window");
+    const auto frames = firstFrames({{"trundlex_first_frame"}, {"bare_window"}, {"label_window"}});
+    const FirstFrame& game = frames[0];
+    const FirstFrame& label = frames[2];
     std::vector<Row> rows = firstFrameRows(game, label);
     rows.front().target = "at most 1.15x the window with one label";
     rows.front().met = game.ms <= 1.15 * label.ms;
@@ -416,6 +444,26 @@ int main(int argc, char* argv[])
     print("trundlex", rows);
     std::printf(
         "\nWhat the one line of text costs, against a bare window, from the same runs:\n\n");
-    print("window with one label", firstFrameRows(label, frames.at("bare_window")), "bare window");
+    print("window with one label", firstFrameRows(label, frames[1]), "bare window");
+
+    std::printf("\nThe game in German (LANG=de_DE.UTF-8) against the game in English (LANG=C), "
+                "from runs of their own; the memory a German locale costs any program, which "
+                "the window with one label shows in the second table, is the player's:\n\n");
+    const std::vector<std::string> german{"LANG=de_DE.UTF-8"};
+    const std::vector<std::string> plain{"LANG=C"};
+    const auto languages = firstFrames({{"trundlex_first_frame", german},
+                                        {"trundlex_first_frame", plain},
+                                        {"label_window", german},
+                                        {"label_window", plain}});
+    const double localeMb = languages[2].peakMb - languages[3].peakMb;
+    std::vector<Row> inGerman = firstFrameRows(languages[0], languages[1]);
+    inGerman[0].target = "at most 1.03x the game in English";
+    inGerman[0].met = languages[0].ms <= 1.03 * languages[1].ms;
+    inGerman[2].target = "at most +0.3 MB beyond the locale's";
+    inGerman[2].met = languages[0].peakMb - languages[1].peakMb - localeMb <= 0.3;
+    print("trundlex in German", inGerman, "trundlex in English");
+    std::printf("\n");
+    print("window with one label, German locale", firstFrameRows(languages[2], languages[3]),
+          "window with one label, C locale");
     return 0;
 }
