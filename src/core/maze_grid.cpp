@@ -35,6 +35,20 @@ Cell MazeGrid::at(int x, int y) const
     return Cell{cells_[x + columns * y]};
 }
 
+std::vector<Way> openWays(const MazeGrid& grid, SnailPos from)
+{
+    std::vector<Way> open;
+    if (grid.at(from.x, from.y - 1) == Cell::Path)
+        open.push_back(Way::Up);
+    if (grid.at(from.x, from.y + 1) == Cell::Path)
+        open.push_back(Way::Down);
+    if (grid.at(from.x - 1, from.y) != Cell::Wall)
+        open.push_back(Way::Left);
+    if (grid.at(from.x + 1, from.y) == Cell::Path)
+        open.push_back(Way::Right);
+    return open;
+}
+
 void MazeGrid::fill()
 {
     for (int y = 0; y < int(maze.size()); ++y) {

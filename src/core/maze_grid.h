@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace core {
 
@@ -36,5 +37,11 @@ public:
 private:
     std::array<std::int32_t, columns * rows> cells_{};
 };
+
+// The ways a step can go, in the order a player reads them.
+enum class Way { Up, Down, Left, Right };
+
+// The ways a step leads from the cell: onto a path, or, going left, into the exit too.
+std::vector<Way> openWays(const MazeGrid& grid, SnailPos from);
 
 } // namespace core

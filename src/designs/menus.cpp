@@ -33,6 +33,7 @@ rt::ScreenDesign resultDesign(const ResultLayout& layout)
             .clientWidth = 4680,
             .clientHeight = 3090,
             .back = colour::menuText,
+            .readAs = rt::ReadAs::Alert,
             .controls = {
                 storyLabel("Label1", 1200, layout.headlineTop, 2415, 615, layout.headline, 20.25,
                            Align::Left, 2),
@@ -74,6 +75,7 @@ const rt::ScreenDesign& frmInst()
         .clientWidth = 5790,
         .clientHeight = 4530,
         .back = colour::menuText,
+        .readAs = rt::ReadAs::Dialog,
         .controls = {
             storyLabel("Label1", 1560, 0, 2415, 495, NC_("Quillory", "Instructions"), 20.25,
                        Align::Left, 3),
@@ -101,6 +103,7 @@ const rt::ScreenDesign& frmAbout()
         .clientWidth = 4680,
         .clientHeight = 3090,
         .back = colour::black,
+        .readAs = rt::ReadAs::Dialog,
         .controls = {
             {.kind = Kind::Label,
              .name = "Label1",

@@ -30,6 +30,7 @@ const rt::ScreenDesign& frmSplash()
         .clientWidth = 8475,
         .clientHeight = 7365,
         .picture = "TitleBackdrop",
+        .readAs = rt::ReadAs::Dialog,
         .controls = {
             {.kind = rt::Kind::Timer, .name = "Timer1", .interval = 2500},
             {.kind = rt::Kind::Timer, .name = "Timer2", .interval = 200},

@@ -5,10 +5,25 @@
 #include "runtime/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QElapsedTimer>
+
+#include <string>
 
 namespace rt {
 
 namespace {
+
+// A screen reader at its usual pace says about fourteen characters a second.
+constexpr qint64 msPerCharacter = 70;
+
+// Whether a screen reader listens, as the platform tells it.
+class Listening : public QAccessible::ActivationObserver {
+public:
+    bool now = false;
+    void accessibilityActiveChanged(bool active) override { now = active; }
+};
+
+Listening listening;
 
 class AccessibleControl : public QAccessibleWidget {
 public:
@@ -31,9 +46,162 @@ private:
     const Control& control_;
 };
 
-// Images, lines and rectangles are left to Qt: they only decorate.
+// Qt sends no event for an object that has no valid interface.
+class Decoration : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    bool isValid() const override { return false; }
+};
+
+// A sentence a window says: no widget of its own, but a line of the window that takes the
+// focus. A window has two, said in turn, so that a screen reader takes each sentence for a
+// new place of the focus, and says it.
+class SpokenLine : public QAccessibleInterface {
+public:
+    explicit SpokenLine(QWidget* window)
+        : window_(window)
+    {
+    }
+
+    QString sentence;
+    bool current = false;
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_->windowHandle(); }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(window_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? sentence : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    // Read by name alone.
+    QAccessible::Role role() const override { return QAccessible::Client; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = current;
+        return state;
+    }
+
+private:
+    QWidget* window_;
+};
+
+QAccessible::Role roleFor(ReadAs readAs)
+{
+    switch (readAs) {
+    case ReadAs::Dialog:
+        return QAccessible::Dialog;
+    case ReadAs::Alert:
+        return QAccessible::AlertMessage;
+    case ReadAs::Window:
+        break;
+    }
+    return QAccessible::Client;
+}
+
+// A screen's window: its controls but those that decorate, and the two lines it speaks.
+class AccessibleWindow : public QAccessibleWidget {
+public:
+    explicit AccessibleWindow(FormWindow* window)
+        : QAccessibleWidget(window, roleFor(window->design().readAs))
+        , lines_{new SpokenLine(window), new SpokenLine(window)}
+    {
+        clock_.start();
+        for (SpokenLine* line : lines_)
+            QAccessible::registerAccessibleInterface(line);
+    }
+
+    ~AccessibleWindow() override
+    {
+        for (SpokenLine* line : lines_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(line));
+    }
+
+    int childCount() const override { return int(controls().size()) + 2; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAccessibleInterface*> shown = controls();
+        return index < shown.size() ? shown.value(index) : lineAt(index - int(shown.size()));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const QList<QAccessibleInterface*> shown = controls();
+        for (int line = 0; line < 2; ++line) {
+            if (child == lines_[line])
+                return int(shown.size()) + line;
+        }
+        return int(shown.indexOf(child));
+    }
+
+    void say(const QString& sentence, std::string_view topic)
+    {
+        const qint64 now = clock_.elapsed();
+        saying_.removeIf([topic, now](const Said& said) {
+            return said.heardAt <= now || said.topic.empty() || said.topic == topic;
+        });
+        saying_.prepend({std::string(topic), sentence});
+        QString utterance;
+        for (Said& said : saying_) {
+            utterance += (utterance.isEmpty() ? "" : " ") + said.sentence;
+            said.heardAt = now + utterance.size() * msPerCharacter;
+        }
+
+        std::swap(lines_[0], lines_[1]);
+        lines_[0]->current = false;
+        lines_[1]->current = true;
+        lines_[1]->sentence = utterance;
+        QAccessibleEvent focus(widget(), QAccessible::Focus);
+        focus.setChild(indexOfChild(lines_[1]));
+        QAccessible::updateAccessibility(&focus);
+    }
+
+private:
+    // A sentence, and when the screen reader will have said it all, unless it is cut short.
+    struct Said {
+        std::string topic;
+        QString sentence;
+        qint64 heardAt = 0;
+    };
+
+    QList<QAccessibleInterface*> controls() const
+    {
+        QList<QAccessibleInterface*> shown;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* control = QAccessibleWidget::child(i);
+            if (control && control->isValid())
+                shown << control;
+        }
+        return shown;
+    }
+
+    QAccessibleInterface* lineAt(int index) const
+    {
+        return index == 0 || index == 1 ? lines_[index] : nullptr;
+    }
+
+    SpokenLine* lines_[2];
+    // What the screen reader may still be saying.
+    QList<Said> saying_;
+    QElapsedTimer clock_;
+};
+
 QAccessibleInterface* accessibleControl(const QString&, QObject* object)
 {
+    if (auto* window = dynamic_cast<FormWindow*>(object))
+        return new AccessibleWindow(window);
     auto* view = dynamic_cast<ControlView*>(object);
     if (!view)
         return nullptr;
@@ -43,7 +211,7 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
     case Kind::PictureBox:
         return new AccessibleControl(view, QAccessible::Graphic);
     default:
-        return nullptr;
+        return new Decoration(view);
     }
 }
 
@@ -52,6 +220,20 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
 void makeControlsAccessible()
 {
     QAccessible::installFactory(accessibleControl);
+    listening.now = QAccessible::isActive();
+    QAccessible::installActivationObserver(&listening);
+}
+
+bool screenReaderListensTo(const QWidget* window)
+{
+    return listening.now && window->isActiveWindow();
+}
+
+void say(QWidget* window, const QString& sentence, std::string_view topic)
+{
+    if (screenReaderListensTo(window))
+        static_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(window))
+            ->say(sentence, topic);
 }
 
 } // namespace rt

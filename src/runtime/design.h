@@ -58,6 +58,11 @@ struct ControlDesign {
     int interval = 0;    // timer interval in milliseconds
 };
 
+// How a screen reader presents a window as it appears: a window by its title and the
+// control that has the focus; a dialog with the sentences it shows too; an alert with them
+// as news.
+enum class ReadAs { Window, Dialog, Alert };
+
 struct ScreenDesign {
     std::string_view name{};
     std::string_view caption{};
@@ -66,6 +71,7 @@ struct ScreenDesign {
     Colour back = colour::buttonFace;
     std::string_view picture{};
     bool keyPreview = false;
+    ReadAs readAs = ReadAs::Window;
     // Picture boxes and buttons stand above the other kinds; within each group the
     // list runs front-most first.
     std::vector<ControlDesign> controls{};

@@ -1,6 +1,7 @@
 #include "runtime/form.h"
 
 #include "runtime/registry.h"
+#include "runtime/text.h"
 
 #include <string>
 
@@ -69,6 +70,26 @@ void Form::hide(std::string_view screen)
 void Form::end()
 {
     registry_.end();
+}
+
+bool Form::screenReaderListens() const
+{
+    return screen_.screenReaderListens();
+}
+
+void Form::say(std::string_view topic, std::string_view sentence)
+{
+    screen_.say(topic, sentence);
+}
+
+void Form::describeWith(std::function<std::string()> description)
+{
+    screen_.describeWith(std::move(description));
+}
+
+std::string Form::translated(std::string_view text)
+{
+    return rt::translated(text).toStdString();
 }
 
 } // namespace rt

@@ -5,6 +5,7 @@
 #include "runtime/screen.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace rt {
@@ -40,6 +41,16 @@ protected:
     void show(std::string_view screen);
     void hide(std::string_view screen);
     void end();
+
+    // What a screen reader says, if one listens while the screen is the active one: a sentence
+    // at once, in the place of one on the same topic that it may still be saying, and the
+    // screen's description each time it becomes active. Made for nobody, a sentence costs
+    // time: made only where one listens.
+    bool screenReaderListens() const;
+    void say(std::string_view topic, std::string_view sentence);
+    void describeWith(std::function<std::string()> description);
+    // A text of the game in the player's language.
+    static std::string translated(std::string_view text);
 
 private:
     friend class Registry;

@@ -1,5 +1,7 @@
 #include "runtime/screen.h"
 
+#include "runtime/accessibility.h"
+#include "runtime/text.h"
 #include "runtime/widgets.h"
 
 #include <QPushButton>
@@ -159,6 +161,23 @@ void Screen::onKeyUp(std::function<void(int keyCode, int shift)> handler)
 void Screen::onClosedByPlayer(std::function<void()> handler)
 {
     window_->onClosedByPlayer = std::move(handler);
+}
+
+bool Screen::screenReaderListens() const
+{
+    return screenReaderListensTo(window_);
+}
+
+void Screen::say(std::string_view topic, std::string_view sentence)
+{
+    rt::say(window_, toQString(sentence), topic);
+}
+
+void Screen::describeWith(std::function<std::string()> description)
+{
+    window_->description = [description = std::move(description)] {
+        return QString::fromStdString(description());
+    };
 }
 
 } // namespace rt

@@ -48,6 +48,12 @@ public:
     void onKeyUp(std::function<void(int keyCode, int shift)> handler);
     void onClosedByPlayer(std::function<void()> handler);
 
+    // What a screen reader says, if one listens: see rt::say, and the description said each
+    // time the window becomes active.
+    bool screenReaderListens() const;
+    void say(std::string_view topic, std::string_view sentence);
+    void describeWith(std::function<std::string()> description);
+
 private:
     Control* find(std::string_view name, int index) const;
     void buildControls();

@@ -37,12 +37,17 @@ class FormWindow : public QWidget {
 public:
     explicit FormWindow(const ScreenDesign& design);
 
+    const ScreenDesign& design() const { return design_; }
+
     std::function<void(int keyCode, int shift)> onKeyUp;
     std::function<void()> onClosedByPlayer;
+    // What a screen reader says of the screen, after its title, as its window becomes active.
+    std::function<QString()> description;
 
     void watchKeysOf(QWidget* widget) { widget->installEventFilter(this); }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* event) override;

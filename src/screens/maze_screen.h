@@ -3,6 +3,8 @@
 #include "core/maze_grid.h"
 #include "runtime/form.h"
 
+#include <string>
+
 namespace screens {
 
 // One level of the game: frmMaze1, frmMaze2 and frmMAze3 differ only in their designs.
@@ -17,6 +19,12 @@ private:
     void Timer1_Timer();
     void cmdMenu_Click();
     void cmdExit_Click();
+
+    // What a screen reader hears of the level.
+    std::string description() const;
+    std::string openWays() const;
+    void tellTheStep(int keyCode, core::SnailPos before);
+    void tellTheTime();
 
     core::MazeGrid grid;
     core::SnailPos snail;

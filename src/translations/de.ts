@@ -194,5 +194,68 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>nach unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>nach links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>nach rechts</translation>
+    </message>
+    <message>
+        <source>Level %1, %2 seconds.</source>
+        <translation>Level %1, %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Open: %1.</source>
+        <translation>Frei: %1.</translation>
+    </message>
+    <message>
+        <source>Wall.</source>
+        <translation>Mauer.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A step and the ways open after it: &quot;Right. Open: up, down.&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Each of the last five seconds: &quot;5.&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 seconds.</source>
+        <translation>%1 Sekunden.</translation>
+    </message>
 </context>
 </TS>

@@ -194,5 +194,68 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>abajo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>Level %1, %2 seconds.</source>
+        <translation>Nivel %1, %2 segundos.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Open: %1.</source>
+        <translation>Libre: %1.</translation>
+    </message>
+    <message>
+        <source>Wall.</source>
+        <translation>Pared.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A step and the ways open after it: &quot;Right. Open: up, down.&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Each of the last five seconds: &quot;5.&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 seconds.</source>
+        <translation>%1 segundos.</translation>
+    </message>
 </context>
 </TS>

@@ -194,5 +194,68 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>en haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>en bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <source>Level %1, %2 seconds.</source>
+        <translation>Niveau %1, %2 secondes.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Open: %1.</source>
+        <translation>Libre : %1.</translation>
+    </message>
+    <message>
+        <source>Wall.</source>
+        <translation>Mur.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A step and the ways open after it: &quot;Right. Open: up, down.&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Each of the last five seconds: &quot;5.&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 seconds.</source>
+        <translation>%1 secondes.</translation>
+    </message>
 </context>
 </TS>

@@ -194,5 +194,68 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
     </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>giù</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>destra</translation>
+    </message>
+    <message>
+        <source>Level %1, %2 seconds.</source>
+        <translation>Livello %1, %2 secondi.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Open: %1.</source>
+        <translation>Vie libere: %1.</translation>
+    </message>
+    <message>
+        <source>Wall.</source>
+        <translation>Muro.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A step and the ways open after it: &quot;Right. Open: up, down.&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Each of the last five seconds: &quot;5.&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 seconds.</source>
+        <translation>%1 secondi.</translation>
+    </message>
 </context>
 </TS>

@@ -194,5 +194,68 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>w górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>w dół</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>w lewo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>w prawo</translation>
+    </message>
+    <message>
+        <source>Level %1, %2 seconds.</source>
+        <translation>Poziom %1, %2 sekund.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Open: %1.</source>
+        <translation>Droga wolna: %1.</translation>
+    </message>
+    <message>
+        <source>Wall.</source>
+        <translation>Ściana.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A step and the ways open after it: &quot;Right. Open: up, down.&quot;</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>Each of the last five seconds: &quot;5.&quot;</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 seconds.</source>
+        <translation>%1 sekund.</translation>
+    </message>
 </context>
 </TS>

@@ -70,6 +70,26 @@ private slots:
         QCOMPARE(picture->text(QAccessible::Name), name);
     }
 
+    // A dialog's sentences are read as it appears, an alert's as news; the splash's
+    // snails only decorate, and Qt tells screen readers nothing of them.
+    void windowsReadAsTheirDesignsSay()
+    {
+        const std::pair<const char*, QAccessible::Role> screens[] = {
+            {"frmSplash", QAccessible::Dialog},
+            {"frmLevel", QAccessible::Client},
+            {"frmInst", QAccessible::Dialog},
+            {"frmWon", QAccessible::AlertMessage},
+            {"frmMaze1", QAccessible::Client}};
+        for (const auto& [screen, role] : screens) {
+            game->registry.load(screen);
+            QCOMPARE(QAccessible::queryAccessibleInterface(game->screen(screen).window())->role(),
+                     role);
+        }
+        QVERIFY(
+            !QAccessible::queryAccessibleInterface(game->control("frmSplash", "Image1", 0).widget())
+                 ->isValid());
+    }
+
     void windowsKeepTheirTitles()
     {
         QWidget* window = game->screen("frmMaze1").window();

@@ -1,5 +1,6 @@
 #include "core/maze_grid.h"
 #include "support/game.h"
+#include "support/screen_reader.h"
 
 #include <QTest>
 
@@ -125,6 +126,51 @@ private slots:
         QVERIFY(!ticking());
         game->tick(screen, "Timer1", 3); // a stopped countdown gets no more ticks
         QCOMPARE(timeText(), std::string("26"));
+    }
+
+    // What a screen reader hears of a level: the level as it appears, where each arrow key
+    // took the snail or that a wall stopped it, and the time left at each ten seconds and
+    // each of the last five, which a step does not cut short; a step into the exit leaves
+    // the word to the win screen.
+    void heardByAScreenReader()
+    {
+        const support::ScreenReader reader;
+        const auto heard = [this] {
+            return support::ScreenReader::saying(game->screen(screen).window());
+        };
+        open("frmMaze2");
+        QCOMPARE(heard(), "Level 2, 20 seconds. Open: left.");
+        play({Qt::Key_Up});
+        QCOMPARE(heard(), "Wall.");
+        play(std::vector<Qt::Key>(6, Qt::Key_Left));
+        play({Qt::Key_Space});
+        QCOMPARE(heard(), "Left. Open: down, left, right.");
+        play({Qt::Key_Down});
+        QCOMPARE(heard(), "Down. Open: up, down.");
+        game->tick(screen, "Timer1", 9);
+        QCOMPARE(heard(), "Down. Open: up, down.");
+        // Still being said, the step is said again after the time, and the time after a step.
+        game->tick(screen, "Timer1");
+        QCOMPARE(heard(), "10 seconds. Down. Open: up, down.");
+        play({Qt::Key_Up});
+        QCOMPARE(heard(), "Up. Open: down, left, right. 10 seconds.");
+        play(std::vector<Qt::Key>(winningWay.begin() + 6, winningWay.end() - 1));
+        const QString beforeTheExit = heard();
+        play({Qt::Key_Left});
+        QVERIFY(game->isVisible("frmWon"));
+        QCOMPARE(heard(), beforeTheExit);
+
+        open("frmMAze3");
+        const QString level = "Level 3, 10 seconds. Open: left.";
+        QCOMPARE(heard(), level);
+        // Its own timer may tick in between.
+        for (game->tick(screen, "Timer1"); ticking(); game->tick(screen, "Timer1")) {
+            const QString said = heard();
+            const QString left = QString::fromStdString(timeText());
+            if (left != "0")
+                QCOMPARE(said, left.toInt() <= 5 ? left + "." : level);
+        }
+        QVERIFY(game->isVisible("frmLost"));
     }
 
     void winAgainAfterAWin()
