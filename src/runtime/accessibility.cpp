@@ -128,22 +128,11 @@ public:
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(line));
     }
 
-    int childCount() const override { return int(controls().size()) + 2; }
-
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<QAccessibleInterface*> shown = controls();
-        return index < shown.size() ? shown.value(index) : lineAt(index - int(shown.size()));
-    }
-
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override { return children().value(index); }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        const QList<QAccessibleInterface*> shown = controls();
-        for (int line = 0; line < 2; ++line) {
-            if (child == lines_[line])
-                return int(shown.size()) + line;
-        }
-        return int(shown.indexOf(child));
+        return int(children().indexOf(child));
     }
 
     void say(const QString& sentence, std::string_view topic)
@@ -176,20 +165,20 @@ private:
         qint64 heardAt = 0;
     };
 
-    QList<QAccessibleInterface*> controls() const
+    // The controls but those that decorate, and the lines said so far.
+    QList<QAccessibleInterface*> children() const
     {
-        QList<QAccessibleInterface*> shown;
+        QList<QAccessibleInterface*> children;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             QAccessibleInterface* control = QAccessibleWidget::child(i);
             if (control && control->isValid())
-                shown << control;
+                children << control;
         }
-        return shown;
-    }
-
-    QAccessibleInterface* lineAt(int index) const
-    {
-        return index == 0 || index == 1 ? lines_[index] : nullptr;
+        for (SpokenLine* line : lines_) {
+            if (!line->sentence.isEmpty())
+                children << line;
+        }
+        return children;
     }
 
     SpokenLine* lines_[2];
