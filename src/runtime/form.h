@@ -43,9 +43,10 @@ protected:
     void end();
 
     // What a screen reader says, if one listens while the screen is the active one: a sentence
-    // at once, in the place of one on the same topic that it may still be saying, and the
-    // screen's description each time it becomes active. Made for nobody, a sentence costs
-    // time: made only where one listens.
+    // at once, in the place of one on the same topic that it may still be saying and before
+    // those on other topics, which it says again; and the screen's description each time
+    // the screen becomes active. Made for nobody, a sentence costs time: make one only where
+    // a screen reader listens.
     bool screenReaderListens() const;
     void say(std::string_view topic, std::string_view sentence);
     void describeWith(std::function<std::string()> description);
