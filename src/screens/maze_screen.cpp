@@ -119,8 +119,9 @@ void MazeScreen::cmdExit_Click()
 std::string MazeScreen::description() const
 {
     const auto level = std::ranges::find(core::levels, name(), &core::Level::screen);
-    return core::filledIn(translated(NC_("Quillory", "Level %1, %2 seconds.")),
-                          {std::to_string(level - core::levels.begin() + 1), lblTime.caption()}) +
+    return core::filledIn(
+               translated(NC_("Quillory", "Level %1, %2 seconds.")),
+               {core::numberToText(double(level - core::levels.begin() + 1)), lblTime.caption()}) +
            " " + openWays();
 }
 

@@ -6,7 +6,10 @@ Xvfb -displayfd 3 -screen 0 "${TRUNDLEX_SCREEN:-1280x1024}x24" -nolisten tcp 3>/
 server=$!
 while [ ! -s /tmp/trundlex-display.$$ ]; do sleep 0.05; done
 DISPLAY=:$(cat /tmp/trundlex-display.$$)
-export DISPLAY
+# No session bus: a program that asks for one finds none, rather than starting its own
+# for the display (with-screen-reader.sh brings one).
+DBUS_SESSION_BUS_ADDRESS=disabled:
+export DISPLAY DBUS_SESSION_BUS_ADDRESS
 rm -f /tmp/trundlex-display.$$
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
