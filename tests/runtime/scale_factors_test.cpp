@@ -58,10 +58,10 @@ private slots:
         QTest::addColumn<QStringList>("variables");
         QTest::addColumn<QList<qreal>>("factors");
         // 1080 pixels less a taskbar of 72.
-        QTest::newRow("laptop at 150 %") << QStringList{"1920x1008@144"} << QStringList{}
-                                         << QList<qreal>{1};
-        QTest::newRow("4K at 250 %") << QStringList{"3840x2160@240"} << QStringList{}
-                                     << QList<qreal>{3};
+        QTest::newRow("laptop at 150 %")
+            << QStringList{"1920x1008@144"} << QStringList{} << QList<qreal>{1};
+        QTest::newRow("4K at 250 %")
+            << QStringList{"3840x2160@240"} << QStringList{} << QList<qreal>{3};
         QTest::newRow("each screen its own")
             << QStringList{"1920x1008@144", "1920x1200@144", "3840x2160@192"} << QStringList{}
             << QList<qreal>{1, 2, 2};
