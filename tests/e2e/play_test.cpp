@@ -456,7 +456,8 @@ class PlayTest : public QObject {
 
     void expectCleanEnd()
     {
-        QCOMPARE(support::finish(game, 10000).exitCode, 0);
+        const support::Finished finished = support::finish(game, 10000);
+        QVERIFY2(finished.succeeded(), qPrintable(finished.all()));
         QCOMPARE(urgentWindows, QStringList());
     }
 
@@ -495,6 +496,8 @@ private slots:
         QCOMPARE(missingLooks(menuWindow, menu.looks), QString());
 
         // The menu has the keyboard, and the focus is on Level 2.
+        QElapsedTimer sinceLevelTwo;
+        sinceLevelTwo.start();
         const Window second = pressToReach({"space"}, level2);
         QVERIFY(!second.id.isEmpty());
         QCOMPARE(missingLooks(second, level2.looks), QString());
@@ -526,18 +529,17 @@ private slots:
         QVERIFY(isShown(first));
         QCOMPARE(urgentWindows, QStringList());
 
-        const Window third = pressToReach({"alt+3"}, level3);
-        QVERIFY(!third.id.isEmpty());
-        QElapsedTimer running;
-        running.start();
+        // Level 2, left for the menu, has gone on counting down: its twenty seconds run out
+        // while the menu is in front.
         const Window lostWindow = waitForScreen(lost, 20000);
         QVERIFY(!lostWindow.id.isEmpty());
         QVERIFY2(
-            running.elapsed() >= 9000 && running.elapsed() < 12000,
-            qPrintable(QString("level 3 allows ten seconds, not %1 ms").arg(running.elapsed())));
+            sinceLevelTwo.elapsed() >= 19500 && sinceLevelTwo.elapsed() < 22500,
+            qPrintable(
+                QString("level 2 allows twenty seconds, not %1 ms").arg(sinceLevelTwo.elapsed())));
 
-        // The splash and the menu are loaded but hidden: the last window closed ends the game.
-        for (const Window& window : {lostWindow, third, first}) {
+        // The splash and level 2 are loaded but hidden: the last window closed ends the game.
+        for (const Window& window : {lostWindow, menuWindow, first}) {
             QVERIFY2(desktop->close(current(window)), qPrintable(window.caption));
             QVERIFY2(waitUntilHidden(window), qPrintable(window.caption));
         }

@@ -86,7 +86,8 @@ private slots:
         QVERIFY(hear("YOU LOST"));
         for (const support::Window& window : desktop->windows())
             QVERIFY(desktop->close(window));
-        QCOMPARE(support::finish(game, 10000).exitCode, 0);
+        const support::Finished finished = support::finish(game, 10000);
+        QVERIFY2(finished.succeeded(), qPrintable(finished.all()));
     }
 };
 

@@ -69,7 +69,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!(shown = desktop->windows()).isEmpty(), 20000);
         QCOMPARE(shown.first().caption, "Maze");
         QVERIFY(desktop->close(shown.first()));
-        QCOMPARE(support::finish(game, 10000).exitCode, 0);
+        const support::Finished finished = support::finish(game, 10000);
+        QVERIFY2(finished.succeeded(), qPrintable(finished.all()));
     }
 
     // The uninstaller runs a copy of itself from the temporary folder, which goes on once

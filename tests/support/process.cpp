@@ -17,6 +17,8 @@ Finished finish(QProcess& process, int timeoutMs)
         finished.errors = process.program() + " ran out of time\n";
     } else if (process.exitStatus() == QProcess::NormalExit) {
         finished.exitCode = process.exitCode();
+    } else {
+        finished.errors = process.program() + " crashed\n";
     }
     finished.output = QString::fromUtf8(process.readAllStandardOutput());
     finished.errors += QString::fromUtf8(process.readAllStandardError());
