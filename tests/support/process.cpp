@@ -11,17 +11,18 @@ Finished finish(QProcess& process, int timeoutMs)
     while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(10);
     Finished finished;
+    QString ending;
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
-        finished.errors = process.program() + " ran out of time\n";
+        ending = process.program() + " ran out of time\n";
     } else if (process.exitStatus() == QProcess::NormalExit) {
         finished.exitCode = process.exitCode();
     } else {
-        finished.errors = process.program() + " crashed\n";
+        ending = process.program() + " ended by a signal\n";
     }
     finished.output = QString::fromUtf8(process.readAllStandardOutput());
-    finished.errors += QString::fromUtf8(process.readAllStandardError());
+    finished.errors = QString::fromUtf8(process.readAllStandardError()) + ending;
     return finished;
 }
 
