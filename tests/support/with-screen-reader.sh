@@ -32,8 +32,8 @@ export TRUNDLEX_SPEECH_LOG
 bus=$!
 gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true
 gsettings set org.gnome.desktop.interface toolkit-accessibility true
-PYTHONPATH=$TRUNDLEX_ORCA_DIR orca -u "$TRUNDLEX_ORCA_DIR/orca" --debug-file="$TRUNDLEX_SPEECH_LOG" \
-    >"$TRUNDLEX_ORCA_DIR/orca.out" 2>&1 &
+PYTHONPATH=$TRUNDLEX_ORCA_DIR orca -u "$TRUNDLEX_ORCA_DIR/orca" \
+    --debug-file="$TRUNDLEX_SPEECH_LOG" >"$TRUNDLEX_ORCA_DIR/orca.out" 2>&1 &
 orca=$!
 for _ in $(seq 300); do
     grep -q 'Starting ATSPI registry' "$TRUNDLEX_SPEECH_LOG" 2>/dev/null && break
