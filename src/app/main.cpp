@@ -1,6 +1,7 @@
 #include "designs/designs.h"
 #include "runtime/application.h"
 #include "runtime/command_line.h"
+#include "runtime/platform.h"
 #include "runtime/registry.h"
 #include "screens/screens.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
         return *status;
     const auto app = rt::startApplication(
         argc, argv, {designs::largestClientWidth, designs::largestClientHeight});
-    rt::Registry registry([] { QCoreApplication::exit(0); });
+    rt::Registry registry([] { QCoreApplication::exit(0); }, rt::platform::handOverPolicy());
     screens::addAll(registry);
     registry.load("frmSplash");
     registry.show("frmSplash");

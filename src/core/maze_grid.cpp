@@ -35,17 +35,28 @@ Cell MazeGrid::at(int x, int y) const
     return Cell{cells_[x + columns * y]};
 }
 
+Step step(const MazeGrid& grid, SnailPos from, Way way)
+{
+    // One cell on, in the order of Way.
+    constexpr SnailPos offsets[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+    const SnailPos by = offsets[int(way)];
+    const auto next = [by](SnailPos at) { return SnailPos{at.x + by.x, at.y + by.y}; };
+    const auto cellAt = [&grid](SnailPos at) { return grid.at(at.x, at.y); };
+    SnailPos to = from;
+    if (cellAt(next(to)) == Cell::Path)
+        to = next(to);
+    if (way == Way::Left && cellAt(next(to)) == Cell::Exit)
+        return {next(to), Step::Outcome::Exit};
+    return {to, to == from ? Step::Outcome::Wall : Step::Outcome::Moved};
+}
+
 std::vector<Way> openWays(const MazeGrid& grid, SnailPos from)
 {
     std::vector<Way> open;
-    if (grid.at(from.x, from.y - 1) == Cell::Path)
-        open.push_back(Way::Up);
-    if (grid.at(from.x, from.y + 1) == Cell::Path)
-        open.push_back(Way::Down);
-    if (grid.at(from.x - 1, from.y) != Cell::Wall)
-        open.push_back(Way::Left);
-    if (grid.at(from.x + 1, from.y) == Cell::Path)
-        open.push_back(Way::Right);
+    for (Way way : {Way::Up, Way::Down, Way::Left, Way::Right}) {
+        if (step(grid, from, way).outcome != Step::Outcome::Wall)
+            open.push_back(way);
+    }
     return open;
 }
 

@@ -38,10 +38,21 @@ private:
     std::array<std::int32_t, columns * rows> cells_{};
 };
 
-// The ways a step can go, in the order a player reads them.
+// The ways an arrow key sends the snail, in the order a player reads them.
 enum class Way { Up, Down, Left, Right };
 
-// The ways a step leads from the cell: onto a path, or, going left, into the exit too.
+// Where an arrow takes the snail: it moved, a wall stopped it, or it reached the exit.
+struct Step {
+    enum class Outcome { Moved, Wall, Exit };
+    SnailPos to;
+    Outcome outcome;
+};
+
+// One step onto a path cell, never into the exit but going left: a step left that ends
+// beside the exit carries on into it.
+Step step(const MazeGrid& grid, SnailPos from, Way way);
+
+// The ways that lead somewhere from the cell.
 std::vector<Way> openWays(const MazeGrid& grid, SnailPos from);
 
 } // namespace core

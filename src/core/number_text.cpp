@@ -48,19 +48,4 @@ std::string numberToText(double number)
     return {buffer.data(), result.ptr};
 }
 
-std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> values)
-{
-    std::string filled;
-    for (std::size_t at = 0; at < pattern.size(); ++at) {
-        const bool placeholder = pattern[at] == '%' && at + 1 < pattern.size() &&
-                                 pattern[at + 1] >= '1' &&
-                                 std::size_t(pattern[at + 1] - '1') < values.size();
-        if (placeholder)
-            filled += values.begin()[pattern[++at] - '1'];
-        else
-            filled += pattern[at];
-    }
-    return filled;
-}
-
 } // namespace core

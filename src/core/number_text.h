@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,9 +12,5 @@ double textToNumber(std::string_view text);
 // The shortest decimal text that reads back as the same number: no leading blank,
 // no decimal point for whole numbers ("19", "0").
 std::string numberToText(double number);
-
-// The pattern with %1, %2, ... replaced by the values in turn: "Level %1" with "2" reads
-// "Level 2".
-std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 } // namespace core

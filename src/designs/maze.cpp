@@ -37,6 +37,7 @@ constexpr int countdownBox = 8;
 enum class SnailStacking { InFront, BetweenWallsAndEnd, Behind };
 
 struct MazeLayout {
+    std::string_view caption;
     const core::Level& level;
     int clientWidth;
     int clientHeight;
@@ -83,7 +84,7 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
             const int number = wallBoxes[y][x];
             if (number != 0 && (number != countdownBox || layout.countdownInBox))
                 walls.push_back(box(boxName(number), cellPitch * float(x), cellPitch * float(y),
-                                    colour::menuText, NC_("Quillory", "Wall")));
+                                    colour::menuText, NCP_("Quillory", "Wall", "picture")));
         }
     }
     return walls;
@@ -91,9 +92,10 @@ std::vector<rt::ControlDesign> wallBoxesOf(const MazeLayout& layout)
 
 std::vector<rt::ControlDesign> endBoxes()
 {
-    return {box("Picture6", 0, 480, colour::white, NC_("Quillory", "Letter E"), "LetterE"),
-            box("Picture23", 480, 480, colour::white, NC_("Quillory", "Letter N"), "LetterN"),
-            box("Picture48", 960, 480, colour::white, NC_("Quillory", "Letter D"), "LetterD")};
+    // Together they spell END over the exit, and are the exit to a screen reader.
+    return {box("Picture6", 0, 480, colour::white, NCP_("Quillory", "Exit", "picture"), "LetterE"),
+            box("Picture23", 480, 480, colour::white, {}, "LetterN"),
+            box("Picture48", 960, 480, colour::white, {}, "LetterD")};
 }
 
 // All picture boxes, front-most first.
@@ -108,7 +110,7 @@ std::vector<rt::ControlDesign> boxesOf(const MazeLayout& layout)
                                   .back = colour::menuText,
                                   .fore = colour::windowText,
                                   .picture = "SnailLeft",
-                                  .accessibleName = NC_("Quillory", "Snail")};
+                                  .accessibleName = NCP_("Quillory", "Snail", "picture")};
     std::vector<rt::ControlDesign> walls = wallBoxesOf(layout);
     std::vector<rt::ControlDesign> ends = endBoxes();
     std::vector<rt::ControlDesign> boxes;
@@ -165,8 +167,7 @@ rt::ControlDesign legend(std::string_view name, float left, float top, float hei
 
 rt::ScreenDesign mazeDesign(const MazeLayout& layout)
 {
-    rt::ScreenDesign design{.name = layout.level.screen,
-                            .caption = layout.level.caption,
+    rt::ScreenDesign design{.caption = layout.caption,
                             .clientWidth = layout.clientWidth,
                             .clientHeight = layout.clientHeight,
                             .back = layout.back,
@@ -215,25 +216,49 @@ rt::ScreenDesign mazeDesign(const MazeLayout& layout)
 
 const rt::ScreenDesign& frmMaze1()
 {
-    static const rt::ScreenDesign design =
-        mazeDesign({core::levels[0], 7185, 6165, colour::windowBackground, true, 7215,
-                    SnailStacking::InFront, "Picture2", 65, 64});
+    static const rt::ScreenDesign design = mazeDesign({.caption = NC_("Quillory", "Maze - Level 1"),
+                                                       .level = core::levels[0],
+                                                       .clientWidth = 7185,
+                                                       .clientHeight = 6165,
+                                                       .back = colour::windowBackground,
+                                                       .countdownInBox = true,
+                                                       .panelWidth = 7215,
+                                                       .snail = SnailStacking::InFront,
+                                                       .firstTabStop = "Picture2",
+                                                       .menuTab = 65,
+                                                       .exitTab = 64});
     return design;
 }
 
 const rt::ScreenDesign& frmMaze2()
 {
-    static const rt::ScreenDesign design =
-        mazeDesign({core::levels[1], 7200, 6135, colour::white, false, 7215,
-                    SnailStacking::BetweenWallsAndEnd, "Picture45", 16, 17});
+    static const rt::ScreenDesign design = mazeDesign({.caption = NC_("Quillory", "Maze - Level 2"),
+                                                       .level = core::levels[1],
+                                                       .clientWidth = 7200,
+                                                       .clientHeight = 6135,
+                                                       .back = colour::white,
+                                                       .countdownInBox = false,
+                                                       .panelWidth = 7215,
+                                                       .snail = SnailStacking::BetweenWallsAndEnd,
+                                                       .firstTabStop = "Picture45",
+                                                       .menuTab = 16,
+                                                       .exitTab = 17});
     return design;
 }
 
 const rt::ScreenDesign& frmMAze3()
 {
-    static const rt::ScreenDesign design =
-        mazeDesign({core::levels[2], 7230, 6150, colour::white, false, 7335, SnailStacking::Behind,
-                    "Picture45", 16, 17});
+    static const rt::ScreenDesign design = mazeDesign({.caption = NC_("Quillory", "Maze - Level 3"),
+                                                       .level = core::levels[2],
+                                                       .clientWidth = 7230,
+                                                       .clientHeight = 6150,
+                                                       .back = colour::white,
+                                                       .countdownInBox = false,
+                                                       .panelWidth = 7335,
+                                                       .snail = SnailStacking::Behind,
+                                                       .firstTabStop = "Picture45",
+                                                       .menuTab = 16,
+                                                       .exitTab = 17});
     return design;
 }
 

@@ -16,7 +16,6 @@ constexpr std::string_view storyOpening =
 
 // The win and lose screens share their layout; only a few places differ.
 struct ResultLayout {
-    std::string_view name;
     std::string_view caption;
     std::string_view headline;
     float headlineTop;
@@ -28,8 +27,7 @@ struct ResultLayout {
 
 rt::ScreenDesign resultDesign(const ResultLayout& layout)
 {
-    return {.name = layout.name,
-            .caption = layout.caption,
+    return {.caption = layout.caption,
             .clientWidth = 4680,
             .clientHeight = 3090,
             .back = colour::menuText,
@@ -50,7 +48,6 @@ rt::ScreenDesign resultDesign(const ResultLayout& layout)
 const rt::ScreenDesign& frmLevel()
 {
     static const rt::ScreenDesign design{
-        .name = "frmLevel",
         .caption = NC_("Quillory", "Maze"),
         .clientWidth = 8715,
         .clientHeight = 7350,
@@ -70,7 +67,6 @@ const rt::ScreenDesign& frmLevel()
 const rt::ScreenDesign& frmInst()
 {
     static const rt::ScreenDesign design{
-        .name = "frmInst",
         .caption = NC_("Quillory", "Maze - Instrutions"),
         .clientWidth = 5790,
         .clientHeight = 4530,
@@ -98,7 +94,6 @@ const rt::ScreenDesign& frmInst()
 const rt::ScreenDesign& frmAbout()
 {
     static const rt::ScreenDesign design{
-        .name = "frmAbout",
         .caption = NC_("Quillory", "Maze - About"),
         .clientWidth = 4680,
         .clientHeight = 3090,
@@ -126,16 +121,25 @@ const rt::ScreenDesign& frmAbout()
 const rt::ScreenDesign& frmWon()
 {
     static const rt::ScreenDesign design =
-        resultDesign({"frmWon", NC_("Quillory", "Congratulations"), NC_("Quillory", "YOU WON"), 960,
-                      1920, 2760, 0, 1});
+        resultDesign({.caption = NC_("Quillory", "Congratulations"),
+                      .headline = NC_("Quillory", "YOU WON"),
+                      .headlineTop = 960,
+                      .buttonTop = 1920,
+                      .exitLeft = 2760,
+                      .menuTab = 0,
+                      .exitTab = 1});
     return design;
 }
 
 const rt::ScreenDesign& frmLost()
 {
-    static const rt::ScreenDesign design =
-        resultDesign({"frmLost", NC_("Quillory", "Game Over"), NC_("Quillory", "YOU LOST"), 840,
-                      1800, 2640, 1, 0});
+    static const rt::ScreenDesign design = resultDesign({.caption = NC_("Quillory", "Game Over"),
+                                                         .headline = NC_("Quillory", "YOU LOST"),
+                                                         .headlineTop = 840,
+                                                         .buttonTop = 1800,
+                                                         .exitLeft = 2640,
+                                                         .menuTab = 1,
+                                                         .exitTab = 0});
     return design;
 }
 

@@ -25,7 +25,6 @@ rt::ControlDesign snail(std::string_view name, int index, float left, float top)
 const rt::ScreenDesign& frmSplash()
 {
     static const rt::ScreenDesign design{
-        .name = "frmSplash",
         .caption = NC_("Quillory", "Maze"),
         .clientWidth = 8475,
         .clientHeight = 7365,

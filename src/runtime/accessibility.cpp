@@ -5,7 +5,9 @@
 #include "runtime/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <string>
 
@@ -16,14 +18,39 @@ namespace {
 // A screen reader at its usual pace says about fourteen characters a second.
 constexpr qint64 msPerCharacter = 70;
 
-// Whether a screen reader listens, as the platform tells it.
-class Listening : public QAccessible::ActivationObserver {
+// Whether a screen reader listens, as the platform tells it. While one does, each window of the
+// game says its description as it becomes active, once the focus has come with the activation,
+// so that a screen reader says the description instead of the focused control, which may tell
+// a listener nothing.
+class Listening : public QObject, public QAccessible::ActivationObserver {
 public:
-    bool now = false;
-    void accessibilityActiveChanged(bool active) override { now = active; }
+    bool hears(const QWidget* window) const { return active_ && window->isActiveWindow(); }
+
+    void accessibilityActiveChanged(bool active) override
+    {
+        active_ = active;
+        if (active)
+            qApp->installEventFilter(this);
+        else
+            qApp->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::WindowActivate)
+            return false;
+        auto* window = dynamic_cast<FormWindow*>(watched);
+        if (window && window->description && hears(window))
+            QTimer::singleShot(0, window, [window] { say(window, window->description(), {}); });
+        return false;
+    }
+
+private:
+    bool active_ = false;
 };
 
-Listening listening;
+Listening* listening = nullptr;
 
 class AccessibleControl : public QAccessibleWidget {
 public:
@@ -39,7 +66,7 @@ public:
             return QAccessibleWidget::text(kind);
         if (control_.kind() == Kind::Label)
             return QString::fromStdString(control_.caption());
-        return translated(control_.design().accessibleName);
+        return translated(control_.design().accessibleName, -1, "picture");
     }
 
 private:
@@ -55,7 +82,8 @@ public:
 
 // A sentence a window says: no widget of its own, but a line of the window that takes the
 // focus. A window has two, said in turn, so that a screen reader takes each sentence for a
-// new place of the focus, and says it.
+// new place of the focus, and says it. This stands in for an announcement, which Qt 6.4 cannot
+// make; Qt 6.8 has QAccessibleAnnouncementEvent for it.
 class SpokenLine : public QAccessibleInterface {
 public:
     explicit SpokenLine(QWidget* window)
@@ -198,7 +226,9 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
     case Kind::Label:
         return new AccessibleControl(view, QAccessible::StaticText);
     case Kind::PictureBox:
-        return new AccessibleControl(view, QAccessible::Graphic);
+        if (!view->control().design().accessibleName.empty())
+            return new AccessibleControl(view, QAccessible::Graphic);
+        [[fallthrough]];
     default:
         return new Decoration(view);
     }
@@ -209,20 +239,17 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
 void makeControlsAccessible()
 {
     QAccessible::installFactory(accessibleControl);
-    listening.now = QAccessible::isActive();
-    QAccessible::installActivationObserver(&listening);
+    static Listening observer;
+    listening = &observer;
+    listening->accessibilityActiveChanged(QAccessible::isActive());
+    QAccessible::installActivationObserver(listening);
 }
 
-bool screenReaderListensTo(const QWidget* window)
+void say(QWidget* window, const Sentence& sentence, std::string_view topic)
 {
-    return listening.now && window->isActiveWindow();
-}
-
-void say(QWidget* window, const QString& sentence, std::string_view topic)
-{
-    if (screenReaderListensTo(window))
+    if (listening && listening->hears(window))
         static_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(window))
-            ->say(sentence, topic);
+            ->say(spoken(sentence), topic);
 }
 
 } // namespace rt

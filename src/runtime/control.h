@@ -54,7 +54,6 @@ public:
     void attach(QWidget* widget);
     void attach(QTimer* timer);
     void bind(std::function<void()> handler) { handler_ = std::move(handler); }
-    bool isBound() const { return bool(handler_); }
 
 private:
     void applyGeometry();

@@ -48,7 +48,8 @@ struct ControlDesign {
     Colour fore = colour::windowText;
     Font font{};
     std::string_view picture{};
-    // What screen readers call a picture box, which shows no text of its own.
+    // What screen readers call a picture box, which shows no text of its own, marked with
+    // NCP_; they learn nothing of a picture box without one.
     std::string_view accessibleName{};
     Align align = Align::Left;
     int lineWidth = 1; // pixels
@@ -64,7 +65,6 @@ struct ControlDesign {
 enum class ReadAs { Window, Dialog, Alert };
 
 struct ScreenDesign {
-    std::string_view name{};
     std::string_view caption{};
     int clientWidth = 0; // twips
     int clientHeight = 0;

@@ -1,19 +1,14 @@
 #include "runtime/form.h"
 
-#include "runtime/registry.h"
-#include "runtime/text.h"
-
-#include <string>
-
 namespace rt {
 
-Form::Form(Registry& registry, const ScreenDesign& design)
+Form::Form(Registry& registry, std::string_view name, const ScreenDesign& design)
     : registry_(registry)
-    , screen_(design)
+    , screen_(name, design)
 {
     screen_.onKeyUp(
         [this](int keyCode, int shift) { deliver([&] { Form_KeyUp(keyCode, shift); }); });
-    screen_.onClosedByPlayer([this] { registry_.close(name()); });
+    screen_.onClosedByPlayer([this] { registry_.close(this->name()); });
 }
 
 void Form::deliverLoad()
@@ -72,24 +67,14 @@ void Form::end()
     registry_.end();
 }
 
-bool Form::screenReaderListens() const
-{
-    return screen_.screenReaderListens();
-}
-
-void Form::say(std::string_view topic, std::string_view sentence)
+void Form::say(std::string_view topic, const Sentence& sentence)
 {
     screen_.say(topic, sentence);
 }
 
-void Form::describeWith(std::function<std::string()> description)
+void Form::describeWith(std::function<Sentence()> description)
 {
     screen_.describeWith(std::move(description));
-}
-
-std::string Form::translated(std::string_view text)
-{
-    return rt::translated(text).toStdString();
 }
 
 } // namespace rt

@@ -2,29 +2,27 @@
 
 #include "runtime/control.h"
 #include "runtime/design.h"
+#include "runtime/registry.h"
 #include "runtime/screen.h"
+#include "runtime/sentence.h"
 
 #include <functional>
-#include <string>
 #include <string_view>
 
 namespace rt {
 
-class Registry;
-
 // A screen of the game as its handlers see it: its control handles, the events they bind
 // handlers to, and Load, Show, Hide and End. A form lives from Load until the program ends
 // or the player closes its window.
-class Form {
+class Form : public LoadedScreen {
 public:
-    virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     std::string_view name() const { return screen_.name(); }
 
 protected:
-    Form(Registry& registry, const ScreenDesign& design);
+    Form(Registry& registry, std::string_view name, const ScreenDesign& design);
 
     virtual void Form_Load() {}
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
@@ -45,18 +43,13 @@ protected:
     // What a screen reader says, if one listens while the screen is the active one: a sentence
     // at once, in the place of one on the same topic that it may still be saying and before
     // those on other topics, which it says again; and the screen's description each time
-    // the screen becomes active. Made for nobody, a sentence costs time: make one only where
-    // a screen reader listens.
-    bool screenReaderListens() const;
-    void say(std::string_view topic, std::string_view sentence);
-    void describeWith(std::function<std::string()> description);
-    // A text of the game in the player's language.
-    static std::string translated(std::string_view text);
+    // the screen becomes active. The runtime puts a sentence into words only for a listener.
+    void say(std::string_view topic, const Sentence& sentence);
+    void describeWith(std::function<Sentence()> description);
 
 private:
-    friend class Registry;
-
-    void deliverLoad();
+    Screen& screen() override { return screen_; }
+    void deliverLoad() override;
     // Runs the handler unless the screen or the program has gone meanwhile.
     void deliver(const std::function<void()>& handler) const;
 

@@ -11,7 +11,7 @@ namespace rt {
 namespace {
 
 // The translations are built into the executable, one for each language the game has:
-// ":/translations/de.qm".
+// ":/translations/de.qm". English has one too, for its plural forms alone.
 QTranslator& loadedTranslation()
 {
     static QTranslator translation;
@@ -20,7 +20,7 @@ QTranslator& loadedTranslation()
         for (const QFileInfo& file : QDir(":/translations").entryInfoList())
             available << file.completeBaseName();
         const QString name = translationFor(platform::preferredLanguages(), available);
-        return !name.isEmpty() && translation.load(":/translations/" + name + ".qm");
+        return translation.load(":/translations/" + (name.isEmpty() ? "en" : name) + ".qm");
     }();
     return translation;
 }

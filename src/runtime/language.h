@@ -7,8 +7,8 @@ class QTranslator;
 namespace rt {
 
 // The game's translation into the player's language, read from the executable the first time
-// it is asked for; empty where the player reads English, the language of the designs, or a
-// language the game does not have.
+// it is asked for. Where the player reads English, the language of the designs, or a language
+// the game does not have, it holds English's plural forms alone.
 const QTranslator& playersTranslation();
 
 // Has the application show the game's texts in the player's language.

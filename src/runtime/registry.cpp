@@ -1,6 +1,6 @@
 #include "runtime/registry.h"
 
-#include "runtime/form.h"
+#include "runtime/screen.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -31,37 +31,34 @@ Registry::Entry& Registry::entry(std::string_view screen)
 void Registry::load(std::string_view screen)
 {
     Entry& target = entry(screen);
-    if (ended_ || target.form)
+    if (ended_ || target.instance)
         return;
-    target.form = target.factory(*this);
-    if (target.form->name() != screen)
-        qFatal("The screen %s is built from the design of %s", std::string(screen).c_str(),
-               std::string(target.form->name()).c_str());
-    target.form->deliverLoad();
+    target.instance = target.factory(*this);
+    target.instance->deliverLoad();
 }
 
 void Registry::show(std::string_view screen)
 {
     load(screen);
-    if (Form* form = entry(screen).form.get(); form && !ended_) {
-        form->screen_.present();
-        handOver_.shown(form->screen_.window());
+    if (LoadedScreen* instance = entry(screen).instance.get(); instance && !ended_) {
+        instance->screen().present();
+        handOver_.shown(instance->screen().window());
     }
 }
 
 void Registry::hide(std::string_view screen)
 {
-    Form* form = entry(screen).form.get();
-    if (!form || ended_)
+    LoadedScreen* instance = entry(screen).instance.get();
+    if (!instance || ended_)
         return;
-    form->screen_.withdraw();
-    handOver_.hidden(form->screen_.window());
+    instance->screen().withdraw();
+    handOver_.hidden(instance->screen().window());
 }
 
 void Registry::close(std::string_view screen)
 {
     Entry& target = entry(screen);
-    if (ended_ || !target.form)
+    if (ended_ || !target.instance)
         return;
     unload(target);
     // Once the player has closed the last visible window, nothing is left to play with.
@@ -75,7 +72,7 @@ void Registry::end()
         return;
     ended_ = true;
     for (auto& [name, target] : entries_) {
-        if (target.form)
+        if (target.instance)
             unload(target);
     }
     if (onEnd_)
@@ -84,15 +81,16 @@ void Registry::end()
 
 void Registry::unload(Entry& target)
 {
-    target.form->screen_.retire();
-    retired_.push_back(std::move(target.form));
+    target.instance->screen().retire();
+    retired_.push_back(std::move(target.instance));
     QTimer::singleShot(0, this, [this] { retired_.clear(); });
 }
 
 Screen* Registry::screen(std::string_view name) const
 {
     const auto found = entries_.find(name);
-    return found == entries_.end() || !found->second.form ? nullptr : &found->second.form->screen_;
+    return found == entries_.end() || !found->second.instance ? nullptr
+                                                              : &found->second.instance->screen();
 }
 
 bool Registry::isVisible(std::string_view name) const
@@ -105,7 +103,7 @@ std::vector<std::string> Registry::loadedScreens() const
 {
     std::vector<std::string> names;
     for (const auto& [name, target] : entries_) {
-        if (target.form)
+        if (target.instance)
             names.push_back(name);
     }
     return names;
@@ -114,7 +112,7 @@ std::vector<std::string> Registry::loadedScreens() const
 bool Registry::anyVisible() const
 {
     for (const auto& [name, target] : entries_) {
-        if (target.form && target.form->screen_.isVisible())
+        if (target.instance && target.instance->screen().isVisible())
             return true;
     }
     return false;

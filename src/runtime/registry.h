@@ -1,7 +1,6 @@
 #pragma once
 
 #include "runtime/hand_over.h"
-#include "runtime/platform.h"
 
 #include <QObject>
 
@@ -14,19 +13,26 @@
 
 namespace rt {
 
-class Form;
 class Screen;
 
-// Every screen of the game, each with at most one live form: Load creates it,
+// A loaded screen as the registry keeps it: the runtime's side of it, and its load event,
+// which runs its Form_Load.
+class LoadedScreen {
+public:
+    virtual ~LoadedScreen() = default;
+    virtual Screen& screen() = 0;
+    virtual void deliverLoad() = 0;
+};
+
+// Every screen of the game, each loaded at most once: Load creates it,
 // Show loads and activates it, Hide keeps it and its timers, End stops everything.
 class Registry : public QObject {
 public:
-    using Factory = std::function<std::unique_ptr<Form>(Registry&)>;
+    using Factory = std::function<std::unique_ptr<LoadedScreen>(Registry&)>;
 
     // onEnd runs once when the program ends; the application quits there. How hidden
     // windows leave the screen is the platform's to say.
-    explicit Registry(std::function<void()> onEnd,
-                      HandOver::Policy handOver = platform::handOverPolicy());
+    Registry(std::function<void()> onEnd, HandOver::Policy handOver);
     ~Registry() override;
 
     void add(std::string_view screen, Factory factory);
@@ -47,16 +53,16 @@ public:
 private:
     struct Entry {
         Factory factory;
-        std::unique_ptr<Form> form;
+        std::unique_ptr<LoadedScreen> instance;
     };
     Entry& entry(std::string_view screen);
     void unload(Entry& entry);
     bool anyVisible() const;
 
     std::map<std::string, Entry, std::less<>> entries_;
-    // Unloaded forms wait here until control is back in the event loop, since the
+    // Unloaded screens wait here until control is back in the event loop, since the
     // handler that unloaded them may still be running on one of their widgets.
-    std::vector<std::unique_ptr<Form>> retired_;
+    std::vector<std::unique_ptr<LoadedScreen>> retired_;
     HandOver handOver_;
     std::function<void()> onEnd_;
     bool ended_ = false;

@@ -1,7 +1,6 @@
 #include "runtime/screen.h"
 
 #include "runtime/accessibility.h"
-#include "runtime/text.h"
 #include "runtime/widgets.h"
 
 #include <QPushButton>
@@ -28,8 +27,9 @@ bool isWindowed(Kind kind)
 
 } // namespace
 
-Screen::Screen(const ScreenDesign& design)
-    : design_(design)
+Screen::Screen(std::string_view name, const ScreenDesign& design)
+    : name_(name)
+    , design_(design)
     , window_(new FormWindow(design))
 {
     buildControls();
@@ -163,21 +163,14 @@ void Screen::onClosedByPlayer(std::function<void()> handler)
     window_->onClosedByPlayer = std::move(handler);
 }
 
-bool Screen::screenReaderListens() const
+void Screen::say(std::string_view topic, const Sentence& sentence)
 {
-    return screenReaderListensTo(window_);
+    rt::say(window_, sentence, topic);
 }
 
-void Screen::say(std::string_view topic, std::string_view sentence)
+void Screen::describeWith(std::function<Sentence()> description)
 {
-    rt::say(window_, toQString(sentence), topic);
-}
-
-void Screen::describeWith(std::function<std::string()> description)
-{
-    window_->description = [description = std::move(description)] {
-        return QString::fromStdString(description());
-    };
+    window_->description = std::move(description);
 }
 
 } // namespace rt

@@ -2,6 +2,7 @@
 
 #include "runtime/control.h"
 #include "runtime/design.h"
+#include "runtime/sentence.h"
 
 #include <functional>
 #include <memory>
@@ -18,12 +19,12 @@ class FormWindow;
 // and whether Show or Hide was the last said of it. The handlers see it only through Form.
 class Screen {
 public:
-    explicit Screen(const ScreenDesign& design);
+    Screen(std::string_view name, const ScreenDesign& design);
     ~Screen();
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
 
-    std::string_view name() const { return design_.name; }
+    std::string_view name() const { return name_; }
     const ScreenDesign& design() const { return design_; }
     QWidget* window() const;
 
@@ -50,9 +51,8 @@ public:
 
     // What a screen reader says, if one listens: see rt::say, and the description said each
     // time the window becomes active.
-    bool screenReaderListens() const;
-    void say(std::string_view topic, std::string_view sentence);
-    void describeWith(std::function<std::string()> description);
+    void say(std::string_view topic, const Sentence& sentence);
+    void describeWith(std::function<Sentence()> description);
 
 private:
     Control* find(std::string_view name, int index) const;
@@ -61,6 +61,7 @@ private:
     void orderTabStops();
     Control* firstTabStop() const;
 
+    std::string_view name_;
     const ScreenDesign& design_;
     FormWindow* window_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -1,6 +1,5 @@
 #include "runtime/widgets.h"
 
-#include "runtime/accessibility.h"
 #include "runtime/colours_and_fonts.h"
 #include "runtime/control.h"
 #include "runtime/key_codes.h"
@@ -72,15 +71,6 @@ FormWindow::FormWindow(const ScreenDesign& design)
     resize(pixels(float(design.clientWidth)), pixels(float(design.clientHeight)));
     setAttribute(Qt::WA_OpaquePaintEvent);
     installEventFilter(this);
-}
-
-// Said once the focus has come with the activation, so that a screen reader says the
-// description instead of the focused control, which may tell a listener nothing.
-bool FormWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate && description && screenReaderListensTo(this))
-        QTimer::singleShot(0, this, [this] { say(this, description(), {}); });
-    return QWidget::event(event);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 // the player's keys and closing.
 
 #include "runtime/design.h"
+#include "runtime/sentence.h"
 
 #include <QWidget>
 
@@ -42,12 +43,11 @@ public:
     std::function<void(int keyCode, int shift)> onKeyUp;
     std::function<void()> onClosedByPlayer;
     // What a screen reader says of the screen, after its title, as its window becomes active.
-    std::function<QString()> description;
+    std::function<Sentence()> description;
 
     void watchKeysOf(QWidget* widget) { widget->installEventFilter(this); }
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* event) override;

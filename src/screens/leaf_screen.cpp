@@ -2,8 +2,9 @@
 
 namespace screens {
 
-LeafScreen::LeafScreen(rt::Registry& registry, const rt::ScreenDesign& design)
-    : rt::Form(registry, design)
+LeafScreen::LeafScreen(rt::Registry& registry, std::string_view name,
+                       const rt::ScreenDesign& design)
+    : rt::Form(registry, name, design)
 {
     onClick("cmdMain", [this] { cmdMain_Click(); });
     onClick("cmdExit", [this] { cmdExit_Click(); });

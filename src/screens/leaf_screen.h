@@ -8,7 +8,7 @@ namespace screens {
 // or ends the game, and nothing more.
 class LeafScreen : public rt::Form {
 public:
-    LeafScreen(rt::Registry& registry, const rt::ScreenDesign& design);
+    LeafScreen(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design);
 
 private:
     void cmdMain_Click();

@@ -2,8 +2,8 @@
 
 namespace screens {
 
-LevelMenu::LevelMenu(rt::Registry& registry, const rt::ScreenDesign& design)
-    : rt::Form(registry, design)
+LevelMenu::LevelMenu(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design)
+    : rt::Form(registry, name, design)
 {
     onClick("cmdLevel1", [this](int index) { cmdLevel1_Click(index); });
     onClick("cmdLevel2", [this] { cmdLevel2_Click(); });

@@ -7,7 +7,7 @@ namespace screens {
 // The hub of the game: opens the three levels, the instructions and the about screen.
 class LevelMenu : public rt::Form {
 public:
-    LevelMenu(rt::Registry& registry, const rt::ScreenDesign& design);
+    LevelMenu(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design);
 
 private:
     void cmdLevel1_Click(int index);

@@ -1,40 +1,40 @@
 #include "screens/maze_screen.h"
 
-#include "core/levels.h"
 #include "core/number_text.h"
 #include "core/texts.h"
 #include "runtime/arrow_keys.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 namespace screens {
 
-using core::Cell;
-using core::Way;
+using Outcome = core::Step::Outcome;
 
 namespace {
 
-// A way as a step goes it and as a list of open ways names it.
+// An arrow key, the way it sends the snail, and the words for it: as a step goes it, and as a
+// list of open ways names it. In the order of core::Way.
 struct WayWords {
     int keyCode;
-    Way way;
+    core::Way way;
     const char* step;
     const char* listed;
 };
 
 constexpr WayWords wayWords[] = {
-    {rt::keyUp, Way::Up, NC_("Quillory", "Up"), NC_("Quillory", "up")},
-    {rt::keyDown, Way::Down, NC_("Quillory", "Down"), NC_("Quillory", "down")},
-    {rt::keyLeft, Way::Left, NC_("Quillory", "Left"), NC_("Quillory", "left")},
-    {rt::keyRight, Way::Right, NC_("Quillory", "Right"), NC_("Quillory", "right")},
+    {rt::keyUp, core::Way::Up, NC_("Quillory", "Up"), NC_("Quillory", "up")},
+    {rt::keyDown, core::Way::Down, NC_("Quillory", "Down"), NC_("Quillory", "down")},
+    {rt::keyLeft, core::Way::Left, NC_("Quillory", "Left"), NC_("Quillory", "left")},
+    {rt::keyRight, core::Way::Right, NC_("Quillory", "Right"), NC_("Quillory", "right")},
 };
 
 } // namespace
 
-MazeScreen::MazeScreen(rt::Registry& registry, const rt::ScreenDesign& design)
-    : rt::Form(registry, design)
+MazeScreen::MazeScreen(rt::Registry& registry, std::string_view name,
+                       const rt::ScreenDesign& design, int level)
+    : rt::Form(registry, name, design)
+    , level(level)
     , picSnail(control("picSnail"))
     , Picture1(control("Picture1"))
     , lblTime(control("lblTime"))
@@ -53,41 +53,29 @@ void MazeScreen::Form_Load()
     grid.fill();
 }
 
-// Only arrow releases count. The sprite moves by the size of Picture1, a little more
-// than the wall pitch, so it creeps across the walls as it goes; that is how it looks.
+// Only arrow releases count. The sprite moves by the size of Picture1 for each cell, a little
+// more than the wall pitch, so it creeps across the walls as it goes; that is how it looks.
 void MazeScreen::Form_KeyUp(int keyCode, int /*shift*/)
 {
-    const core::SnailPos before = snail;
-    if (keyCode == rt::keyRight) {
-        if (grid.at(snail.x + 1, snail.y) == Cell::Path) {
-            snail.x = snail.x + 1;
-            picSnail.setLeft(picSnail.left() + Picture1.width());
-        }
-    } else if (keyCode == rt::keyLeft) {
-        if (grid.at(snail.x - 1, snail.y) == Cell::Path) {
-            snail.x = snail.x - 1;
-            picSnail.setLeft(picSnail.left() - Picture1.width());
-        }
-        // A step onto the cell before the exit carries on into it.
-        if (grid.at(snail.x - 1, snail.y) == Cell::Exit) {
-            snail.x = snail.x - 1;
-            picSnail.setLeft(picSnail.left() - Picture1.width());
-            load("frmWon");
-            Timer1.setEnabled(false);
-            show("frmWon");
-        }
-    } else if (keyCode == rt::keyUp) {
-        if (grid.at(snail.x, snail.y - 1) == Cell::Path) {
-            snail.y = snail.y - 1;
-            picSnail.setTop(picSnail.top() - Picture1.height());
-        }
-    } else if (keyCode == rt::keyDown) {
-        if (grid.at(snail.x, snail.y + 1) == Cell::Path) {
-            snail.y = snail.y + 1;
-            picSnail.setTop(picSnail.top() + Picture1.height());
-        }
+    const auto words =
+        std::find_if(std::begin(wayWords), std::end(wayWords),
+                     [keyCode](const WayWords& words) { return words.keyCode == keyCode; });
+    if (words == std::end(wayWords))
+        return;
+    const core::Step step = core::step(grid, snail, words->way);
+    const core::SnailPos from = snail;
+    snail = step.to;
+    if (snail.x != from.x)
+        picSnail.setLeft(picSnail.left() + float(snail.x - from.x) * Picture1.width());
+    if (snail.y != from.y)
+        picSnail.setTop(picSnail.top() + float(snail.y - from.y) * Picture1.height());
+    if (step.outcome == Outcome::Exit) {
+        load("frmWon");
+        Timer1.setEnabled(false);
+        show("frmWon");
+    } else {
+        tellTheStep(words->step, step.outcome);
     }
-    tellTheStep(keyCode, before);
 }
 
 // The count lives in the label alone.
@@ -115,58 +103,54 @@ void MazeScreen::cmdExit_Click()
     end();
 }
 
-// "Level 1, 30 seconds. Open: left."
-std::string MazeScreen::description() const
+int MazeScreen::secondsLeft() const
 {
-    const auto level = std::ranges::find(core::levels, name(), &core::Level::screen);
-    return core::filledIn(
-               translated(NC_("Quillory", "Level %1, %2 seconds.")),
-               {core::numberToText(double(level - core::levels.begin() + 1)), lblTime.caption()}) +
-           " " + openWays();
+    return int(core::textToNumber(lblTime.caption()));
+}
+
+// "Level 1, 30 seconds. Open: left."
+rt::Sentence MazeScreen::description() const
+{
+    return {.marked = NCN_("Quillory", "Level %1, %n seconds. %2"),
+            .values = {{.verbatim = core::numberToText(level)}, openWays()},
+            .count = secondsLeft()};
 }
 
 // "Open: up, down."
-std::string MazeScreen::openWays() const
+rt::Sentence MazeScreen::openWays() const
 {
-    std::string ways;
-    for (Way way : core::openWays(grid, snail)) {
-        if (!ways.empty())
-            //: Between the ways in a list of open ways: "up, down".
-            ways += translated(NC_("Quillory", ", "));
-        ways += translated(std::ranges::find(wayWords, way, &WayWords::way)->listed);
+    const std::vector<core::Way> open = core::openWays(grid, snail);
+    rt::Sentence list;
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        const rt::Sentence way{.marked = wayWords[std::size_t(open[i])].listed};
+        //: Joins the ways in a list of open ways: "up, down".
+        list =
+            i == 0 ? way : rt::Sentence{.marked = NC_("Quillory", "%1, %2"), .values = {list, way}};
     }
-    return core::filledIn(translated(NC_("Quillory", "Open: %1.")), {ways});
+    return {.marked = NC_("Quillory", "Open: %1."), .values = {list}};
 }
 
-// A screen reader hears where an arrow key took the snail and which ways are open there,
-// or that a wall stopped it; a step into the exit has the win screen speak.
-void MazeScreen::tellTheStep(int keyCode, core::SnailPos before)
+// A screen reader hears where an arrow key took the snail and which ways are open there, or
+// that a wall stopped it; a step into the exit has the win screen speak.
+void MazeScreen::tellTheStep(const char* way, Outcome outcome)
 {
-    if (!screenReaderListens())
-        return;
-    const auto words = std::ranges::find(wayWords, keyCode, &WayWords::keyCode);
-    if (words == std::end(wayWords) || (snail != before && grid.at(snail.x, snail.y) == Cell::Exit))
-        return;
-    if (snail == before)
-        say("step", translated(NC_("Quillory", "Wall.")));
+    if (outcome == Outcome::Wall)
+        say("step", {.marked = NC_("Quillory", "Wall.")});
     else
         //: A step and the ways open after it: "Right. Open: up, down."
-        say("step", core::filledIn(translated(NC_("Quillory", "%1. %2")),
-                                   {translated(words->step), openWays()}));
+        say("step", {.marked = NC_("Quillory", "%1. %2"), .values = {{.marked = way}, openWays()}});
 }
 
 // A screen reader hears the time left at each ten seconds and each of the last five.
 void MazeScreen::tellTheTime()
 {
-    if (!screenReaderListens())
-        return;
-    const double left = core::textToNumber(lblTime.caption());
+    const int left = secondsLeft();
     if (left <= 5)
         //: Each of the last five seconds: "5."
-        say("time", core::filledIn(translated(NC_("Quillory", "%1.")), {lblTime.caption()}));
-    else if (std::fmod(left, 10) == 0)
         say("time",
-            core::filledIn(translated(NC_("Quillory", "%1 seconds.")), {lblTime.caption()}));
+            {.marked = NC_("Quillory", "%1."), .values = {{.verbatim = lblTime.caption()}}});
+    else if (left % 10 == 0)
+        say("time", {.marked = NCN_("Quillory", "%n seconds."), .count = left});
 }
 
 } // namespace screens

@@ -3,14 +3,13 @@
 #include "core/maze_grid.h"
 #include "runtime/form.h"
 
-#include <string>
-
 namespace screens {
 
 // One level of the game: frmMaze1, frmMaze2 and frmMAze3 differ only in their designs.
 class MazeScreen : public rt::Form {
 public:
-    MazeScreen(rt::Registry& registry, const rt::ScreenDesign& design);
+    MazeScreen(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design,
+               int level);
 
     void Form_Load() override;
     void Form_KeyUp(int keyCode, int shift) override;
@@ -21,11 +20,13 @@ private:
     void cmdExit_Click();
 
     // What a screen reader hears of the level.
-    std::string description() const;
-    std::string openWays() const;
-    void tellTheStep(int keyCode, core::SnailPos before);
+    int secondsLeft() const;
+    rt::Sentence description() const;
+    rt::Sentence openWays() const;
+    void tellTheStep(const char* way, core::Step::Outcome outcome);
     void tellTheTime();
 
+    const int level;
     core::MazeGrid grid;
     core::SnailPos snail;
     rt::Control& picSnail;

@@ -13,28 +13,26 @@ namespace screens {
 
 namespace {
 
-// A screen is known by its name alone until it is first loaded: only then is its design
-// built, so that start-up builds the splash's design and no other.
-template<class Screen>
-void add(rt::Registry& registry, std::string_view name, designs::DesignFunction design)
+std::unique_ptr<rt::LoadedScreen> make(rt::Registry& registry, const designs::Screen& screen)
 {
-    registry.add(
-        name, [design](rt::Registry& owner) { return std::make_unique<Screen>(owner, design()); });
+    const rt::ScreenDesign& design = screen.design();
+    if (screen.level)
+        return std::make_unique<MazeScreen>(registry, screen.name, design, screen.level);
+    if (screen.design == designs::frmSplash)
+        return std::make_unique<SplashScreen>(registry, screen.name, design);
+    if (screen.design == designs::frmLevel)
+        return std::make_unique<LevelMenu>(registry, screen.name, design);
+    return std::make_unique<LeafScreen>(registry, screen.name, design);
 }
 
 } // namespace
 
+// A screen is known by its name alone until it is first loaded: only then is its design
+// built, so that start-up builds the splash's design and no other.
 void addAll(rt::Registry& registry)
 {
-    add<SplashScreen>(registry, "frmSplash", designs::frmSplash);
-    add<LevelMenu>(registry, "frmLevel", designs::frmLevel);
-    add<LeafScreen>(registry, "frmInst", designs::frmInst);
-    add<LeafScreen>(registry, "frmAbout", designs::frmAbout);
-    add<LeafScreen>(registry, "frmWon", designs::frmWon);
-    add<LeafScreen>(registry, "frmLost", designs::frmLost);
-    add<MazeScreen>(registry, "frmMaze1", designs::frmMaze1);
-    add<MazeScreen>(registry, "frmMaze2", designs::frmMaze2);
-    add<MazeScreen>(registry, "frmMAze3", designs::frmMAze3);
+    for (const designs::Screen& screen : designs::screens)
+        registry.add(screen.name, [&screen](rt::Registry& owner) { return make(owner, screen); });
 }
 
 } // namespace screens

@@ -4,8 +4,9 @@
 
 namespace screens {
 
-SplashScreen::SplashScreen(rt::Registry& registry, const rt::ScreenDesign& design)
-    : rt::Form(registry, design)
+SplashScreen::SplashScreen(rt::Registry& registry, std::string_view name,
+                           const rt::ScreenDesign& design)
+    : rt::Form(registry, name, design)
     , Timer1(control("Timer1"))
     , Timer2(control("Timer2"))
 {

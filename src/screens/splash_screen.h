@@ -11,7 +11,7 @@ namespace screens {
 // level menu and stays hidden until the end.
 class SplashScreen : public rt::Form {
 public:
-    SplashScreen(rt::Registry& registry, const rt::ScreenDesign& design);
+    SplashScreen(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design);
 
 private:
     void cleardown();

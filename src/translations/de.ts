@@ -59,26 +59,6 @@
         <translation>Labyrinth – Level 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Mauer</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Buchstabe E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Buchstabe N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Buchstabe D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Schnecke</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
@@ -227,15 +207,6 @@
         <translation>nach rechts</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Level %1, %2 Sekunden.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Frei: %1.</translation>
     </message>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 Sekunden.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Schnecke</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Level %1, %n Sekunde. %2</numerusform>
+            <numerusform>Level %1, %n Sekunden. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n Sekunde.</numerusform>
+            <numerusform>%n Sekunden.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

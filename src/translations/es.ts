@@ -59,26 +59,6 @@
         <translation>Laberinto – Nivel 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Pared</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Letra E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Letra N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Letra D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Caracol</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menú</translation>
     </message>
@@ -168,7 +148,7 @@
     </message>
     <message>
         <source>YOU WON</source>
-        <translation>¡GANASTE!</translation>
+        <translation>¡VICTORIA!</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -176,7 +156,7 @@
     </message>
     <message>
         <source>YOU LOST</source>
-        <translation>¡PERDISTE!</translation>
+        <translation>¡DERROTA!</translation>
     </message>
     <message>
         <source>© 2026 The Trundlex developers</source>
@@ -227,15 +207,6 @@
         <translation>derecha</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Nivel %1, %2 segundos.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Libre: %1.</translation>
     </message>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 segundos.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Pared</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Caracol</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Nivel %1, %n segundo. %2</numerusform>
+            <numerusform>Nivel %1, %n segundos. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n segundo.</numerusform>
+            <numerusform>%n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation : %1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options :</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue « %1 ».</translation>
+        <translation>Option inconnue « %1 ».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <translation>Options inconnues : %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après « %1 ».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valeur inattendue après « %1 ».</translation>
+        <translation>Valeur inattendue après « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -57,26 +57,6 @@
     <message>
         <source>Maze - Level 3</source>
         <translation>Labyrinthe – Niveau 3</translation>
-    </message>
-    <message>
-        <source>Wall</source>
-        <translation>Mur</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Lettre E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Lettre N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Lettre D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Escargot</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -104,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>Ce jeu raconte l’aventure de « Tiblo, l’escargot coincé », et tu dois l’aider à s’en sortir avec les touches fléchées.</translation>
+        <translation>Ce jeu raconte l’aventure de « Tiblo, l’escargot coincé », et tu dois l’aider à s’en sortir avec les touches fléchées.</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -152,7 +132,7 @@
     </message>
     <message>
         <source>REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!</source>
-        <translation>N’OUBLIE PAS : LA VIE DE TIBLO EST ENTRE TES MAINS !!!</translation>
+        <translation>N’OUBLIE PAS : LA VIE DE TIBLO EST ENTRE TES MAINS !!!</translation>
     </message>
     <message>
         <source>Maze - About</source>
@@ -168,7 +148,7 @@
     </message>
     <message>
         <source>YOU WON</source>
-        <translation>GAGNÉ !</translation>
+        <translation>GAGNÉ !</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -176,7 +156,7 @@
     </message>
     <message>
         <source>YOU LOST</source>
-        <translation>PERDU !</translation>
+        <translation>PERDU !</translation>
     </message>
     <message>
         <source>© 2026 The Trundlex developers</source>
@@ -184,15 +164,15 @@
     </message>
     <message>
         <source>no display can be reached; start the game from a desktop session, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:</source>
-        <translation>aucun écran n’est accessible ; lance le jeu depuis une session de bureau, ou définis DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland). Qt a signalé :</translation>
+        <translation>aucun écran n’est accessible ; lance le jeu depuis une session de bureau, ou définis DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland). Qt a signalé :</translation>
     </message>
     <message>
         <source>Steer Tiblo the snail out of a maze before time runs out.</source>
-        <translation>Guide Tiblo l’escargot hors du labyrinthe avant la fin du temps.</translation>
+        <translation>Guide Tiblo l’escargot hors du labyrinthe avant que le temps ne soit écoulé.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>Up</source>
@@ -227,17 +207,8 @@
         <translation>à droite</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Niveau %1, %2 secondes.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
-        <translation>Libre : %1.</translation>
+        <translation>Libre : %1.</translation>
     </message>
     <message>
         <source>Wall.</source>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 secondes.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Escargot</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Niveau %1, %n seconde. %2</numerusform>
+            <numerusform>Niveau %1, %n secondes. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n seconde.</numerusform>
+            <numerusform>%n secondes.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -59,26 +59,6 @@
         <translation>Labirinto – Livello 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Muro</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Lettera E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Lettera N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Lettera D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Lumaca</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
@@ -227,15 +207,6 @@
         <translation>destra</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Livello %1, %2 secondi.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Vie libere: %1.</translation>
     </message>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 secondi.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Lumaca</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Livello %1, %n secondo. %2</numerusform>
+            <numerusform>Livello %1, %n secondi. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n secondo.</numerusform>
+            <numerusform>%n secondi.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>使い方: %1</translation>
+        <translation>使い方：%1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>オプション:</translation>
+        <translation>オプション：</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>不明なオプション: %1。</translation>
+        <translation>不明なオプション：%1。</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -57,26 +57,6 @@
     <message>
         <source>Maze - Level 3</source>
         <translation>迷路 - レベル 3</translation>
-    </message>
-    <message>
-        <source>Wall</source>
-        <translation>壁</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>文字 E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>文字 N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>文字 D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>カタツムリ</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -104,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>このゲームは「動けなくなったカタツムリ Tiblo」のお話。矢印キーで Tiblo を助け出してね。</translation>
+        <translation>このゲームは「動けなくなったカタツムリのティブロ」のお話。矢印キーで助け出してね。</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -148,11 +128,11 @@
     </message>
     <message>
         <source>Each level is the same maze but the higher the level is the less time you have to resucue Tiblo.</source>
-        <translation>どのレベルも同じ迷路だけど、レベルが上がるほど Tiblo を助ける時間は短くなるよ。</translation>
+        <translation>どのレベルも同じ迷路だけど、レベルが上がるほどティブロを助ける時間は短くなるよ。</translation>
     </message>
     <message>
         <source>REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!</source>
-        <translation>わすれないで。Tiblo の命はきみにかかっている!!!</translation>
+        <translation>わすれないで。ティブロの命はきみにかかっている！！！</translation>
     </message>
     <message>
         <source>Maze - About</source>
@@ -160,7 +140,7 @@
     </message>
     <message>
         <source>Quillory was made by the Trundlex team.</source>
-        <translation>Quillory の作者: Trundlex チーム</translation>
+        <translation>Quillory の作者：Trundlex チーム</translation>
     </message>
     <message>
         <source>Congratulations</source>
@@ -168,7 +148,7 @@
     </message>
     <message>
         <source>YOU WON</source>
-        <translation>ゴール!</translation>
+        <translation>ゴール！</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -176,7 +156,7 @@
     </message>
     <message>
         <source>YOU LOST</source>
-        <translation>時間切れ!</translation>
+        <translation>時間切れ！</translation>
     </message>
     <message>
         <source>© 2026 The Trundlex developers</source>
@@ -184,11 +164,11 @@
     </message>
     <message>
         <source>no display can be reached; start the game from a desktop session, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:</source>
-        <translation>ディスプレイに接続できません。デスクトップのセッションから起動するか、DISPLAY (X11) または WAYLAND_DISPLAY (Wayland) を設定してください。Qt の報告:</translation>
+        <translation>ディスプレイに接続できません。デスクトップのセッションから起動するか、DISPLAY (X11) または WAYLAND_DISPLAY (Wayland) を設定してください。Qt の報告：</translation>
     </message>
     <message>
         <source>Steer Tiblo the snail out of a maze before time runs out.</source>
-        <translation>時間切れになる前に、カタツムリの Tiblo を迷路から出してあげよう。</translation>
+        <translation>時間切れになる前に、カタツムリのティブロを迷路から出してあげよう。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -227,17 +207,8 @@
         <translation>右</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>レベル %1、残り %2 秒。</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>、</translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
-        <translation>進める方向: %1。</translation>
+        <translation>進める方向：%1。</translation>
     </message>
     <message>
         <source>Wall.</source>
@@ -254,8 +225,36 @@
         <translation>%1。</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>残り %1 秒。</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>壁</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>出口</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>カタツムリ</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>レベル %1、残り %n 秒。%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>残り %n 秒。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -59,26 +59,6 @@
         <translation>Doolhof – Level 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Muur</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Letter E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Letter N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Letter D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Slak</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
@@ -104,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>Dit spel is gebaseerd op het avontuur van ‘Tiblo de vastgelopen slak’, en jij helpt hem met de pijltjestoetsen eruit.</translation>
+        <translation>Dit spel is gebaseerd op het avontuur van ‘Tiblo de vastzittende slak’, en jij helpt hem met de pijltjestoetsen eruit.</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -227,15 +207,6 @@
         <translation>rechts</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Level %1, %2 seconden.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Vrij: %1.</translation>
     </message>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 seconden.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Muur</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Uitgang</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Slak</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Level %1, %n seconde. %2</numerusform>
+            <numerusform>Level %1, %n seconden. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n seconde.</numerusform>
+            <numerusform>%n seconden.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -59,32 +59,12 @@
         <translation>Labirynt – Poziom 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Ściana</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Litera E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Litera N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Litera D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Ślimak</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Wyjście</translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Up = Up Arrow</source>
@@ -112,7 +92,7 @@
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Wyjście</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>Maze</source>
@@ -227,15 +207,6 @@
         <translation>w prawo</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Poziom %1, %2 sekund.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Droga wolna: %1.</translation>
     </message>
@@ -254,8 +225,40 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 sekund.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Ściana</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Ślimak</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Poziom %1, %n sekunda. %2</numerusform>
+            <numerusform>Poziom %1, %n sekundy. %2</numerusform>
+            <numerusform>Poziom %1, %n sekund. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n sekunda.</numerusform>
+            <numerusform>%n sekundy.</numerusform>
+            <numerusform>%n sekund.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

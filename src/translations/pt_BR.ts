@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Opção desconhecida &quot;%1&quot;.</translation>
+        <translation>Opção desconhecida “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta um valor depois de &quot;%1&quot;.</translation>
+        <translation>Falta um valor depois de “%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valor inesperado depois de &quot;%1&quot;.</translation>
+        <translation>Valor inesperado depois de “%1”.</translation>
     </message>
 </context>
 <context>
@@ -57,26 +57,6 @@
     <message>
         <source>Maze - Level 3</source>
         <translation>Labirinto – Fase 3</translation>
-    </message>
-    <message>
-        <source>Wall</source>
-        <translation>Parede</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Letra E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Letra N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Letra D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Caracol</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -104,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>Este jogo se baseia na aventura de &quot;Tiblo, o Caracol Preso&quot;, e você precisa ajudá-lo a sair usando as teclas de seta.</translation>
+        <translation>Este jogo se baseia na aventura de “Tiblo, o Caracol Preso”, e você precisa ajudá-lo a sair usando as teclas de seta.</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -192,11 +172,11 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &quot;%1&quot;.</translation>
+        <translation>Argumento inesperado “%1”.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation>Cima</translation>
+        <translation>Para cima</translation>
     </message>
     <message>
         <source>up</source>
@@ -204,7 +184,7 @@
     </message>
     <message>
         <source>Down</source>
-        <translation>Baixo</translation>
+        <translation>Para baixo</translation>
     </message>
     <message>
         <source>down</source>
@@ -212,7 +192,7 @@
     </message>
     <message>
         <source>Left</source>
-        <translation>Esquerda</translation>
+        <translation>Para a esquerda</translation>
     </message>
     <message>
         <source>left</source>
@@ -220,20 +200,11 @@
     </message>
     <message>
         <source>Right</source>
-        <translation>Direita</translation>
+        <translation>Para a direita</translation>
     </message>
     <message>
         <source>right</source>
         <translation>para a direita</translation>
-    </message>
-    <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Fase %1, %2 segundos.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
     </message>
     <message>
         <source>Open: %1.</source>
@@ -254,8 +225,38 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 segundos.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Parede</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Caracol</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Fase %1, %n segundo. %2</numerusform>
+            <numerusform>Fase %1, %n segundos. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n segundo.</numerusform>
+            <numerusform>%n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

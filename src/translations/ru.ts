@@ -59,26 +59,6 @@
         <translation>Лабиринт – Уровень 3</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>Стена</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>Буква E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>Буква N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>Буква D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>Улитка</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Меню</translation>
     </message>
@@ -104,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>Эта игра рассказывает о приключениях «Tiblo, застрявшей улитки». Помоги ему выбраться с помощью клавиш со стрелками.</translation>
+        <translation>Эта игра рассказывает о приключениях «Тибло, застрявшей улитки». Помоги ему выбраться с помощью клавиш со стрелками.</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -148,11 +128,11 @@
     </message>
     <message>
         <source>Each level is the same maze but the higher the level is the less time you have to resucue Tiblo.</source>
-        <translation>На каждом уровне тот же лабиринт, но чем выше уровень, тем меньше у тебя времени, чтобы спасти Tiblo.</translation>
+        <translation>На каждом уровне тот же лабиринт, но чем выше уровень, тем меньше у тебя времени, чтобы спасти Тибло.</translation>
     </message>
     <message>
         <source>REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!</source>
-        <translation>ПОМНИ: ЖИЗНЬ TIBLO В ТВОИХ РУКАХ!!!</translation>
+        <translation>ПОМНИ: ЖИЗНЬ ТИБЛО В ТВОИХ РУКАХ!!!</translation>
     </message>
     <message>
         <source>Maze - About</source>
@@ -188,7 +168,7 @@
     </message>
     <message>
         <source>Steer Tiblo the snail out of a maze before time runs out.</source>
-        <translation>Выведи улитку Tiblo из лабиринта, пока не кончилось время.</translation>
+        <translation>Выведи улитку Тибло из лабиринта, пока не кончилось время.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -227,15 +207,6 @@
         <translation>вправо</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>Уровень %1, %2 секунд.</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>Свободно: %1.</translation>
     </message>
@@ -254,8 +225,40 @@
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>%1 секунд.</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>Стена</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>Улитка</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>Уровень %1, %n секунда. %2</numerusform>
+            <numerusform>Уровень %1, %n секунды. %2</numerusform>
+            <numerusform>Уровень %1, %n секунд. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>%n секунда.</numerusform>
+            <numerusform>%n секунды.</numerusform>
+            <numerusform>%n секунд.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -59,26 +59,6 @@
         <translation>迷宫 - 第 3 关</translation>
     </message>
     <message>
-        <source>Wall</source>
-        <translation>墙</translation>
-    </message>
-    <message>
-        <source>Letter E</source>
-        <translation>字母 E</translation>
-    </message>
-    <message>
-        <source>Letter N</source>
-        <translation>字母 N</translation>
-    </message>
-    <message>
-        <source>Letter D</source>
-        <translation>字母 D</translation>
-    </message>
-    <message>
-        <source>Snail</source>
-        <translation>蜗牛</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>菜单</translation>
     </message>
@@ -227,15 +207,6 @@
         <translation>右</translation>
     </message>
     <message>
-        <source>Level %1, %2 seconds.</source>
-        <translation>第 %1 关，%2 秒。</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <extracomment>Between the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
-        <translation>、</translation>
-    </message>
-    <message>
         <source>Open: %1.</source>
         <translation>可以走：%1。</translation>
     </message>
@@ -254,8 +225,36 @@
         <translation>%1。</translation>
     </message>
     <message>
-        <source>%1 seconds.</source>
-        <translation>还剩 %1 秒。</translation>
+        <source>Wall</source>
+        <comment>picture</comment>
+        <translation>墙</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>picture</comment>
+        <translation>出口</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <comment>picture</comment>
+        <translation>蜗牛</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n seconds. %2</source>
+        <translation>
+            <numerusform>第 %1 关，还剩 %n 秒。%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the ways in a list of open ways: &quot;up, down&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds.</source>
+        <translation>
+            <numerusform>还剩 %n 秒。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -15,40 +15,14 @@ using core::SnailPos;
 
 namespace {
 
-enum class Arrow { Right, Left, Up, Down };
+using core::Way;
+using Outcome = core::Step::Outcome;
 
 MazeGrid filledGrid()
 {
     MazeGrid grid;
     grid.fill();
     return grid;
-}
-
-// The movement rules as a player sees them: one step onto a path cell, and a Left
-// release that ends next to the exit carries on into it.
-SnailPos afterRelease(const MazeGrid& grid, SnailPos at, Arrow arrow)
-{
-    switch (arrow) {
-    case Arrow::Right:
-        if (grid.at(at.x + 1, at.y) == Cell::Path)
-            ++at.x;
-        break;
-    case Arrow::Left:
-        if (grid.at(at.x - 1, at.y) == Cell::Path)
-            --at.x;
-        if (grid.at(at.x - 1, at.y) == Cell::Exit)
-            --at.x;
-        break;
-    case Arrow::Up:
-        if (grid.at(at.x, at.y - 1) == Cell::Path)
-            --at.y;
-        break;
-    case Arrow::Down:
-        if (grid.at(at.x, at.y + 1) == Cell::Path)
-            ++at.y;
-        break;
-    }
-    return at;
 }
 
 // Fewest releases from the start to every cell the snail can rest on.
@@ -60,8 +34,8 @@ std::map<std::pair<int, int>, int> releasesToRestOn(const MazeGrid& grid)
     while (!todo.empty()) {
         const SnailPos at = todo.front();
         todo.pop();
-        for (Arrow arrow : {Arrow::Right, Arrow::Left, Arrow::Up, Arrow::Down}) {
-            const SnailPos next = afterRelease(grid, at, arrow);
+        for (Way way : {Way::Right, Way::Left, Way::Up, Way::Down}) {
+            const SnailPos next = core::step(grid, at, way).to;
             if (releases.emplace(std::pair{next.x, next.y}, releases[{at.x, at.y}] + 1).second)
                 todo.push(next);
         }
@@ -148,21 +122,71 @@ private slots:
         }
     }
 
+    // Where an arrow takes the snail, and what stopped it.
+    void stepRule_data()
+    {
+        QTest::addColumn<SnailPos>("from");
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<SnailPos>("to");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("left from the start")
+            << core::startCell << Way::Left << SnailPos{13, 1} << Outcome::Moved;
+        QTest::newRow("right from the start")
+            << core::startCell << Way::Right << core::startCell << Outcome::Wall;
+        QTest::newRow("up from the start")
+            << core::startCell << Way::Up << core::startCell << Outcome::Wall;
+        QTest::newRow("down a corridor")
+            << SnailPos{8, 1} << Way::Down << SnailPos{8, 2} << Outcome::Moved;
+        QTest::newRow("up a corridor")
+            << SnailPos{8, 2} << Way::Up << SnailPos{8, 1} << Outcome::Moved;
+        QTest::newRow("left onto a wall, tested twice")
+            << SnailPos{4, 1} << Way::Left << SnailPos{4, 1} << Outcome::Wall;
+        QTest::newRow("left through (1, 1) into the exit")
+            << SnailPos{2, 1} << Way::Left << core::exitCell << Outcome::Exit;
+        QTest::newRow("left into the exit")
+            << SnailPos{1, 1} << Way::Left << core::exitCell << Outcome::Exit;
+        QTest::newRow("left off the grid from the exit")
+            << core::exitCell << Way::Left << core::exitCell << Outcome::Wall;
+        QTest::newRow("right off the exit")
+            << core::exitCell << Way::Right << SnailPos{1, 1} << Outcome::Moved;
+    }
+
+    void stepRule()
+    {
+        QFETCH(SnailPos, from);
+        QFETCH(Way, way);
+        QFETCH(SnailPos, to);
+        QFETCH(Outcome, outcome);
+        const core::Step step = core::step(filledGrid(), from, way);
+        QCOMPARE(step.to, to);
+        QCOMPARE(step.outcome, outcome);
+    }
+
+    void openWaysAreThoseThatLeadSomewhere()
+    {
+        const MazeGrid grid = filledGrid();
+        QCOMPARE(core::openWays(grid, core::startCell), std::vector<Way>{Way::Left});
+        QCOMPARE(core::openWays(grid, {2, 1}), (std::vector<Way>{Way::Down, Way::Left}));
+        QCOMPARE(core::openWays(grid, {8, 1}),
+                 (std::vector<Way>{Way::Down, Way::Left, Way::Right}));
+    }
+
     void shortestWinTakesTwentyOneReleases()
     {
         const MazeGrid grid = filledGrid();
         QCOMPARE(releasesToRestOn(grid).at({0, 1}), 21);
 
-        using enum Arrow;
-        const std::vector<Arrow> win = {Left, Left, Left, Left, Left, Left, Down,
-                                        Down, Down, Down, Left, Left, Left, Left,
-                                        Left, Up,   Left, Up,   Up,   Up,   Left};
+        using enum Way;
+        const std::vector<Way> win = {Left, Left, Left, Left, Left, Left, Down,
+                                      Down, Down, Down, Left, Left, Left, Left,
+                                      Left, Up,   Left, Up,   Up,   Up,   Left};
         SnailPos at = core::startCell;
-        for (Arrow arrow : win)
-            at = afterRelease(grid, at, arrow);
+        for (Way way : win)
+            at = core::step(grid, at, way).to;
         QCOMPARE(at, core::exitCell);
     }
 
+    // (1, 1) only by stepping Right off the exit: Left on (2, 1) runs straight through it.
     void everyPathCellButOneCanBeRestedOn()
     {
         const MazeGrid grid = filledGrid();
@@ -174,9 +198,6 @@ private slots:
                              qPrintable(QString("(%1, %2)").arg(x).arg(y)));
             }
         }
-        // (1, 1) only by stepping Right off the exit: Left on (2, 1) runs straight through it.
-        QCOMPARE(afterRelease(grid, {2, 1}, Arrow::Left), core::exitCell);
-        QCOMPARE(afterRelease(grid, core::exitCell, Arrow::Right), (SnailPos{1, 1}));
         QCOMPARE(reachable.at({1, 1}), reachable.at({0, 1}) + 1);
     }
 
@@ -185,7 +206,6 @@ private slots:
         QCOMPARE(core::levels[0].startCount, std::string_view("30"));
         QCOMPARE(core::levels[1].startCount, std::string_view("20"));
         QCOMPARE(core::levels[2].startCount, std::string_view("10"));
-        QCOMPARE(core::levels[2].screen, std::string_view("frmMAze3"));
         for (const core::Level& level : core::levels)
             QCOMPARE(level.tickMs, 1000);
     }

@@ -44,16 +44,16 @@ class LabelFitTest : public QObject {
     static void labels_data(const QStringList& languages)
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<const rt::ScreenDesign*>("design");
+        QTest::addColumn<const designs::Screen*>("screen");
         QTest::addColumn<int>("control");
         for (const QString& language : languages) {
-            for (designs::DesignFunction design : designs::all) {
-                const auto& controls = design().controls;
+            for (const designs::Screen& screen : designs::screens) {
+                const auto& controls = screen.design().controls;
                 for (std::size_t i = 0; i < controls.size(); ++i) {
                     if (controls[i].kind == rt::Kind::Label)
-                        QTest::addRow("%s %s.%s", qPrintable(language), design().name.data(),
+                        QTest::addRow("%s %s.%s", qPrintable(language), screen.name.data(),
                                       controls[i].name.data())
-                            << language << &design() << int(i);
+                            << language << &screen << int(i);
                 }
             }
         }
@@ -62,11 +62,11 @@ class LabelFitTest : public QObject {
     // The current row's label on its screen, loaded as the game loads it.
     static rt::Control& loadedLabel(Game& game)
     {
-        QFETCH(const rt::ScreenDesign*, design);
+        QFETCH(const designs::Screen*, screen);
         QFETCH(int, control);
-        const rt::ControlDesign& label = design->controls[std::size_t(control)];
-        game.registry.load(design->name);
-        return game.control(design->name, label.name, label.index);
+        const rt::ControlDesign& label = screen->design().controls[std::size_t(control)];
+        game.registry.load(screen->name);
+        return game.control(screen->name, label.name, label.index);
     }
 
 private slots:
@@ -83,9 +83,9 @@ private slots:
     void everyLabelFits_data() { labels_data(support::languages()); }
     void everyLabelFits()
     {
-        QFETCH(const rt::ScreenDesign*, design);
+        QFETCH(const designs::Screen*, screen);
         QFETCH(int, control);
-        const rt::ControlDesign& label = design->controls[std::size_t(control)];
+        const rt::ControlDesign& label = screen->design().controls[std::size_t(control)];
         const QString text = rt::translated(label.caption);
         const QFontMetrics metrics(rt::toQFont(label.font));
         const int width = rt::pixels(label.width);

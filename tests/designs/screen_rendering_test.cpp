@@ -64,9 +64,9 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("screen");
         for (const QString& language : support::languages()) {
-            for (designs::DesignFunction design : designs::all)
-                QTest::addRow("%s %s", qPrintable(language), design().name.data())
-                    << language << rt::toQString(design().name);
+            for (const designs::Screen& screen : designs::screens)
+                QTest::addRow("%s %s", qPrintable(language), screen.name.data())
+                    << language << rt::toQString(screen.name);
         }
     }
     void buttonCaptionsFit()
@@ -102,9 +102,9 @@ private slots:
     {
         int width = 0;
         int height = 0;
-        for (designs::DesignFunction design : designs::all) {
-            width = std::max(width, design().clientWidth);
-            height = std::max(height, design().clientHeight);
+        for (const designs::Screen& screen : designs::screens) {
+            width = std::max(width, screen.design().clientWidth);
+            height = std::max(height, screen.design().clientHeight);
         }
         QCOMPARE(width, designs::largestClientWidth);
         QCOMPARE(height, designs::largestClientHeight);

@@ -13,17 +13,21 @@
 
 namespace {
 
-// What the player reads of a screen: its caption and the texts of its controls, the pictures'
-// names too; the countdown's digits are no words.
-QStringList textsOf(const rt::ScreenDesign& design)
+// The time left, as a language says it, for some counts.
+using Forms = QMap<int, QString>;
+
+// What the player reads of a screen, its caption and the texts of its controls, and what a
+// screen reader says of its pictures, with the disambiguation of each; the countdown's digits
+// are no words.
+QList<std::pair<QString, const char*>> textsOf(const rt::ScreenDesign& design)
 {
-    QStringList texts{rt::toQString(design.caption)};
+    QList<std::pair<QString, const char*>> texts{{rt::toQString(design.caption), nullptr}};
     for (const rt::ControlDesign& control : design.controls) {
-        for (std::string_view text : {control.caption, control.accessibleName}) {
-            if (!text.empty() &&
-                !QRegularExpression("^\\d+$").match(rt::toQString(text)).hasMatch())
-                texts << rt::toQString(text);
-        }
+        if (!control.caption.empty() &&
+            !QRegularExpression("^\\d+$").match(rt::toQString(control.caption)).hasMatch())
+            texts.append({rt::toQString(control.caption), nullptr});
+        if (!control.accessibleName.empty())
+            texts.append({rt::toQString(control.accessibleName), "picture"});
     }
     return texts;
 }
@@ -48,9 +52,9 @@ class TranslationsTest : public QObject {
         QTest::addColumn<QString>("language");
         QTest::addColumn<const rt::ScreenDesign*>("design");
         for (const QString& language : languages) {
-            for (designs::DesignFunction design : designs::all)
-                QTest::addRow("%s %s", qPrintable(language), design().name.data())
-                    << language << &design();
+            for (const designs::Screen& screen : designs::screens)
+                QTest::addRow("%s %s", qPrintable(language), screen.name.data())
+                    << language << &screen.design();
         }
     }
 
@@ -61,8 +65,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(const rt::ScreenDesign*, design);
         const support::InLanguage speaking(language);
-        for (const QString& text : textsOf(*design))
-            QVERIFY2(!speaking.translation().translate("Quillory", text.toUtf8()).isEmpty(),
+        for (const auto& [text, disambiguation] : textsOf(*design))
+            QVERIFY2(!speaking.translation()
+                          .translate("Quillory", text.toUtf8(), disambiguation)
+                          .isEmpty(),
                      qPrintable(text));
     }
 
@@ -95,6 +101,74 @@ private slots:
         const int room = rt::pixels(float(design->clientWidth)) - 110;
         QVERIFY2(title.horizontalAdvance(rt::translated(design->caption)) <= room,
                  qPrintable(rt::translated(design->caption)));
+    }
+
+    // Every count a level says, 0 to 30, in every language: its description and the time left
+    // take the form for the count, which the rows give where languages differ most.
+    void everyCountSaid_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Forms>("forms");
+        for (const QString& language : support::languages())
+            QTest::newRow(qPrintable(language)) << language << Forms{};
+        QTest::newRow("en forms") << "" << Forms{{0, "0 seconds."}, {1, "1 second."}};
+        QTest::newRow("fr forms") << "fr"
+                                  << Forms{
+                                         {0, "0 seconde."}, {1, "1 seconde."}, {2, "2 secondes."}};
+        QTest::newRow("ru forms") << "ru" << Forms{{1, "1 секунда."},   {2, "2 секунды."},
+                                                   {5, "5 секунд."},    {11, "11 секунд."},
+                                                   {12, "12 секунд."},  {21, "21 секунда."},
+                                                   {22, "22 секунды."}, {25, "25 секунд."}};
+        QTest::newRow("pl forms") << "pl" << Forms{{1, "1 sekunda."},   {2, "2 sekundy."},
+                                                   {5, "5 sekund."},    {11, "11 sekund."},
+                                                   {12, "12 sekund."},  {21, "21 sekund."},
+                                                   {22, "22 sekundy."}, {25, "25 sekund."}};
+    }
+
+    void everyCountSaid()
+    {
+        QFETCH(QString, language);
+        QFETCH(Forms, forms);
+        const support::InLanguage speaking(language);
+        for (int count = 0; count <= 30; ++count) {
+            const QString level = rt::translated("Level %1, %n seconds. %2", count);
+            const QString time = rt::translated("%n seconds.", count);
+            for (const char* text : {"Level %1, %n seconds. %2", "%n seconds."})
+                QVERIFY(
+                    !speaking.translation().translate("Quillory", text, nullptr, count).isEmpty());
+            QVERIFY2(time.contains(QString::number(count)), qPrintable(time));
+            QVERIFY2(level.contains(time.chopped(1)), qPrintable(level));
+            if (forms.contains(count))
+                QCOMPARE(time, forms[count]);
+        }
+    }
+
+    // French sets a no-break space before ! ? : ; and » and after «; Japanese writes ！ and ：
+    // full-width after Japanese words.
+    void typography_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("fr") << "fr"
+                            << " [!?:;»]|« ";
+        QTest::newRow("ja") << "ja"
+                            << "[\\p{Han}\\p{Hiragana}\\p{Katakana}ー。、」][!:]";
+    }
+
+    void typography()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, fault);
+        QFile ts(QDir(TRANSLATIONS).filePath(language + ".ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        static const QRegularExpression translation("<(translation|numerusform)>([^<]*)<");
+        int texts = 0;
+        for (auto found = translation.globalMatch(QString::fromUtf8(ts.readAll())); found.hasNext();
+             ++texts) {
+            const QString text = found.next().captured(2);
+            QVERIFY2(!QRegularExpression(fault).match(text).hasMatch(), qPrintable(text));
+        }
+        QVERIFY(texts > 40);
     }
 
     // The languages' sources hold every text the code marks, as lupdate files them.

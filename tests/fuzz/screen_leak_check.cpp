@@ -22,12 +22,12 @@ void openAndCloseEveryScreen()
     Game game;
     startGame(game);
     game.tick("frmSplash", "Timer1"); // the hand-over to the level menu
-    for (designs::DesignFunction design : designs::all) {
-        game.registry.show(design().name);
+    for (const designs::Screen& screen : designs::screens) {
+        game.registry.show(screen.name);
         support::settle();
     }
-    for (designs::DesignFunction design : designs::all) {
-        game.closeByFrame(design().name);
+    for (const designs::Screen& screen : designs::screens) {
+        game.closeByFrame(screen.name);
         support::settle();
     }
     if (!game.ended)
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
         openAndCloseEveryScreen();
     support::settle();
     const auto widgetsLeft = QApplication::allWidgets().size() - widgetsBefore;
-    std::cout << "screen_leak_check: opened and closed all " << designs::all.size() << " screens "
-              << rounds << " times; " << widgetsLeft << " widgets left\n";
+    std::cout << "screen_leak_check: opened and closed all " << designs::screens.size()
+              << " screens " << rounds << " times; " << widgetsLeft << " widgets left\n";
     return widgetsLeft == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

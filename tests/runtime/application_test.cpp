@@ -1,6 +1,7 @@
 #include "probe.h"
 
 #include "runtime/application.h"
+#include "runtime/platform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -65,7 +66,7 @@ private slots:
     void everyWindowGetsTheIconOnceTheFirstIsDrawn()
     {
         QStringList log;
-        rt::Registry registry([] {});
+        rt::Registry registry([] {}, rt::platform::handOverPolicy());
         addProbes(registry, log);
         registry.load("frmPlain");
         QVERIFY(QApplication::windowIcon().isNull());

@@ -1,6 +1,7 @@
 #include "probe.h"
 
 #include "runtime/application.h"
+#include "runtime/platform.h"
 #include "support/events.h"
 
 #include <QAbstractButton>
@@ -31,7 +32,7 @@ private slots:
     void init()
     {
         log.clear();
-        registry = std::make_unique<rt::Registry>([] {});
+        registry = std::make_unique<rt::Registry>([] {}, rt::platform::handOverPolicy());
         addProbes(*registry, log);
         registry->show("frmProbe");
         probe().control("Timer1").setEnabled(false);

@@ -21,7 +21,6 @@ rt::ControlDesign button(std::string_view name, std::string_view caption, int le
 const rt::ScreenDesign& probeDesign()
 {
     static const rt::ScreenDesign design{
-        .name = "frmProbe",
         .caption = "Probe",
         .clientWidth = 4500,
         .clientHeight = 2400,
@@ -53,16 +52,16 @@ const rt::ScreenDesign& probeDesign()
 
 const rt::ScreenDesign& plainDesign()
 {
-    static const rt::ScreenDesign design{.name = "frmPlain",
-                                         .caption = "Plain",
+    static const rt::ScreenDesign design{.caption = "Plain",
                                          .clientWidth = 3000,
                                          .clientHeight = 1500,
                                          .controls = {button("cmdOnly", "&Only", 120, 0)}};
     return design;
 }
 
-ProbeForm::ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QStringList& log)
-    : rt::Form(registry, design)
+ProbeForm::ProbeForm(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design,
+                     QStringList& log)
+    : rt::Form(registry, name, design)
     , log_(log)
 {
     for (const rt::ControlDesign& control : design.controls) {
@@ -91,9 +90,9 @@ void ProbeForm::Form_KeyUp(int keyCode, int shift)
 void addProbes(rt::Registry& registry, QStringList& log)
 {
     registry.add("frmProbe", [&log](rt::Registry& owner) {
-        return std::make_unique<ProbeForm>(owner, probeDesign(), log);
+        return std::make_unique<ProbeForm>(owner, "frmProbe", probeDesign(), log);
     });
     registry.add("frmPlain", [&log](rt::Registry& owner) {
-        return std::make_unique<ProbeForm>(owner, plainDesign(), log);
+        return std::make_unique<ProbeForm>(owner, "frmPlain", plainDesign(), log);
     });
 }

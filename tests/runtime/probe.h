@@ -10,7 +10,8 @@
 // label and a 50 ms timer; frmPlain has one button and no key preview.
 class ProbeForm : public rt::Form {
 public:
-    ProbeForm(rt::Registry& registry, const rt::ScreenDesign& design, QStringList& log);
+    ProbeForm(rt::Registry& registry, std::string_view name, const rt::ScreenDesign& design,
+              QStringList& log);
 
 private:
     void Form_Load() override;

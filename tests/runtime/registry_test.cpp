@@ -1,6 +1,7 @@
 #include "probe.h"
 
 #include "runtime/application.h"
+#include "runtime/platform.h"
 #include "support/events.h"
 #include "support/process.h"
 
@@ -38,7 +39,8 @@ private slots:
     {
         log.clear();
         ends = 0;
-        registry = std::make_unique<rt::Registry>([this] { ++ends; });
+        registry =
+            std::make_unique<rt::Registry>([this] { ++ends; }, rt::platform::handOverPolicy());
         addProbes(*registry, log);
     }
 

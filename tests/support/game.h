@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/control.h"
+#include "runtime/platform.h"
 #include "runtime/registry.h"
 #include "runtime/screen.h"
 #include "support/events.h"

@@ -8,14 +8,16 @@ namespace support {
 QStringList languages()
 {
     QStringList names{""};
-    for (const QFileInfo& file : QDir(":/translations").entryInfoList())
-        names << file.completeBaseName();
+    for (const QFileInfo& file : QDir(":/translations").entryInfoList()) {
+        if (file.completeBaseName() != "en")
+            names << file.completeBaseName();
+    }
     return names;
 }
 
 InLanguage::InLanguage(const QString& language)
 {
-    if (!language.isEmpty() && translation_.load(":/translations/" + language + ".qm"))
+    if (translation_.load(":/translations/" + (language.isEmpty() ? "en" : language) + ".qm"))
         QCoreApplication::installTranslator(&translation_);
 }
 

@@ -10,8 +10,8 @@ namespace support {
 // test ("de", "pt_BR", ...).
 QStringList languages();
 
-// While it lives, the application shows the game's texts in the language; English where the
-// language is "".
+// While it lives, the application shows the game's texts in the language; English, with its
+// plural forms, where the language is "".
 class InLanguage {
 public:
     explicit InLanguage(const QString& language);

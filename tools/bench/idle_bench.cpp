@@ -5,6 +5,7 @@
 #include "game_probes.h"
 #include "readings.h"
 #include "runtime/application.h"
+#include "runtime/platform.h"
 #include "runtime/registry.h"
 #include "runtime/screen.h"
 #include "screens/screens.h"
@@ -21,7 +22,7 @@ constexpr int mazeIdleMs = 10'000;
 
 void measureSplash()
 {
-    rt::Registry registry([] {});
+    rt::Registry registry([] {}, rt::platform::handOverPolicy());
     screens::addAll(registry);
     rt::Screen& splash = bench::showScreen(registry, "frmSplash");
     QEventLoop loop;
@@ -42,7 +43,7 @@ void measureSplash()
 
 void measureMaze()
 {
-    rt::Registry registry([] {});
+    rt::Registry registry([] {}, rt::platform::handOverPolicy());
     screens::addAll(registry);
     bench::showScreen(registry, "frmMaze1");
     const double cpuBefore = bench::cpuMs();

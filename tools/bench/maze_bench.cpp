@@ -4,9 +4,11 @@
 
 #include "core/levels.h"
 #include "core/number_text.h"
+#include "designs/designs.h"
 #include "game_probes.h"
 #include "readings.h"
 #include "runtime/application.h"
+#include "runtime/platform.h"
 #include "runtime/registry.h"
 #include "runtime/screen.h"
 #include "screens/screens.h"
@@ -30,23 +32,27 @@ namespace {
 void measureCountdowns(rt::Registry& registry)
 {
     struct Countdown {
+        std::string_view screen;
         const core::Level& level;
         std::int64_t startedAt;
         std::int64_t lastTickAt = 0;
     };
     std::vector<Countdown> countdowns;
     countdowns.reserve(core::levels.size());
-    for (const core::Level& level : core::levels) {
-        registry.load(level.screen);
-        Countdown& countdown = countdowns.emplace_back(level, bench::monotonicNs());
-        bench::onTick(*registry.screen(level.screen), "Timer1",
+    for (const designs::Screen& screen : designs::screens) {
+        if (!screen.level)
+            continue;
+        registry.load(screen.name);
+        Countdown& countdown = countdowns.emplace_back(
+            screen.name, core::levels[std::size_t(screen.level - 1)], bench::monotonicNs());
+        bench::onTick(*registry.screen(screen.name), "Timer1",
                       [&countdown] { countdown.lastTickAt = bench::monotonicNs(); });
-        registry.show(level.screen);
+        registry.show(screen.name);
     }
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (std::ranges::none_of(core::levels, [&](const core::Level& level) {
-                return registry.screen(level.screen)->control("Timer1").enabled();
+        if (std::ranges::none_of(countdowns, [&](const Countdown& countdown) {
+                return registry.screen(countdown.screen)->control("Timer1").enabled();
             }))
             QCoreApplication::exit();
     });
@@ -111,11 +117,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     rt::setUpApplication(app);
     {
-        rt::Registry registry([] {});
+        rt::Registry registry([] {}, rt::platform::handOverPolicy());
         screens::addAll(registry);
         measureKeyToRepaint(registry, 10000);
     }
-    rt::Registry registry([] {});
+    rt::Registry registry([] {}, rt::platform::handOverPolicy());
     screens::addAll(registry);
     measureCountdowns(registry);
     return 0;

@@ -12,6 +12,7 @@
 #include "readings.h"
 #include "runtime/application.h"
 #include "runtime/pictures.h"
+#include "runtime/platform.h"
 #include "runtime/registry.h"
 #include "runtime/screen.h"
 #include "screens/screens.h"
@@ -79,9 +80,9 @@ void perform(const Move& move, rt::Screen& on)
 std::set<std::string_view> pictureNames()
 {
     std::set<std::string_view> names;
-    for (designs::DesignFunction design : designs::all) {
-        names.insert(design().picture);
-        for (const rt::ControlDesign& control : design().controls)
+    for (const designs::Screen& screen : designs::screens) {
+        names.insert(screen.design().picture);
+        for (const rt::ControlDesign& control : screen.design().controls)
             names.insert(control.picture);
     }
     names.erase(std::string_view());
@@ -115,7 +116,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     rt::setUpApplication(app);
-    rt::Registry registry([] {});
+    rt::Registry registry([] {}, rt::platform::handOverPolicy());
     screens::addAll(registry);
     bench::showScreen(registry, "frmSplash");
     for (const Move& move : route)
