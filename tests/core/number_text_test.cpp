@@ -2,7 +2,12 @@
 
 #include <QTest>
 
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <limits>
+#include <random>
 
 using core::numberToText;
 using core::textToNumber;
@@ -48,6 +53,26 @@ private slots:
         QCOMPARE(core::numberToText(-0.0), std::string("0"));
         QCOMPARE(core::numberToText(-1), std::string("-1"));
         QCOMPARE(core::numberToText(0.5), std::string("0.5"));
+    }
+
+    // Both ways exactly as the standard library's own conversions, which not every platform
+    // has: whole numbers, fractions and doubles of every exponent.
+    void agreesWithTheStandardLibrary()
+    {
+        std::mt19937_64 random(20261210);
+        for (int i = 0; i < 10000; ++i) {
+            const std::uint64_t bits = random();
+            const double numbers[] = {double(std::int64_t(bits % 2000001) - 1000000),
+                                      double(bits % 100000) / 64, std::bit_cast<double>(bits)};
+            for (double number : numbers) {
+                if (!std::isfinite(number) || number == 0)
+                    continue;
+                std::array<char, 32> text{};
+                const auto end = std::to_chars(text.data(), text.data() + text.size(), number).ptr;
+                QCOMPARE(core::numberToText(number), std::string(text.data(), end));
+                QCOMPARE(core::textToNumber({text.data(), end}), number);
+            }
+        }
     }
 
     void everyCountReadsBack()
