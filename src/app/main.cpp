@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
         return *status;
     const auto app = rt::startApplication(
         argc, argv, {designs::largestClientWidth, designs::largestClientHeight});
-    rt::Registry registry([] { QCoreApplication::exit(0); }, rt::platform::handOverPolicy());
+    rt::Registry registry(rt::platform::endProgram, rt::platform::handOverPolicy());
     screens::addAll(registry);
     registry.load("frmSplash");
     registry.show("frmSplash");

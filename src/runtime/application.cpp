@@ -98,7 +98,10 @@ std::unique_ptr<QApplication> reachDisplay(int& argc, char** argv)
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, QSize largestClientArea)
 {
+    const QSize largest(pixels(float(largestClientArea.width())),
+                        pixels(float(largestClientArea.height())));
     roundScaleFactors();
+    platform::fitToThePage(largest);
     // The application object takes Qt's own options out of the command line; a second one
     // needs them again.
     const int count = argc;
@@ -107,8 +110,6 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, QSize lar
     // Qt knows the screens once it has started, and reads its factors only as it starts. The
     // second time they are the game's alone: where Qt works out a factor from a screen's
     // resolution, it takes that one instead of a listed factor of 1.
-    const QSize largest(pixels(float(largestClientArea.width())),
-                        pixels(float(largestClientArea.height())));
     if (const QByteArray factors = factorsThatFit(largest); !factors.isEmpty()) {
         app.reset();
         qunsetenv("QT_SCALE_FACTOR");

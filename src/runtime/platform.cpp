@@ -6,12 +6,26 @@
 #include <QLocale>
 #include <QScreen>
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
 #include <shellscalingapi.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#elif defined(Q_OS_WASM)
+#include "core/texts.h"
+#include "runtime/language.h"
+#include "runtime/text.h"
+
+#include <QFontDatabase>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QWidget>
+
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <cmath>
 #else
 #include "runtime/app_icon.h"
 
@@ -21,7 +35,21 @@
 
 namespace rt::platform {
 
-#ifdef Q_OS_WIN
+#ifndef Q_OS_WASM
+
+// Desktops place the windows, and the program ends with its last.
+void fitToThePage(QSize) {}
+
+void place(QWidget&) {}
+
+void endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+#endif
+
+#if defined(Q_OS_WIN)
 
 // Output that already goes somewhere, as into a pipe or a file, stays there. The program
 // writes UTF-8, which the console shows as such while the program runs.
@@ -91,6 +119,122 @@ QSize frameSize(const QScreen& screen)
     RECT frame{};
     AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+#elif defined(Q_OS_WASM)
+
+namespace {
+
+using emscripten::val;
+
+QString toQString(const val& text)
+{
+    return QString::fromStdString(text.as<std::string>());
+}
+
+// The canvas the page gives the game, where Qt draws its windows.
+val canvas()
+{
+    return val::module_property("qtContainerElements")[0];
+}
+
+} // namespace
+
+// A page prints nowhere the player looks.
+void useParentConsole() {}
+
+// The language the page's address asks for (?lang=de), where it is one at all, then the
+// browser's, most preferred first.
+QStringList preferredLanguages()
+{
+    QStringList languages;
+    const val asked = val::global("URLSearchParams")
+                          .new_(val::global("location")["search"])
+                          .call<val>("get", std::string("lang"));
+    static const QRegularExpression tag("^[A-Za-z]{2,3}([-_][A-Za-z0-9]{2,8})?$");
+    if (asked.isString() && tag.match(toQString(asked)).hasMatch())
+        languages << toQString(asked);
+    const val browsers = val::global("navigator")["languages"];
+    for (int i = 0; i < browsers["length"].as<int>(); ++i)
+        languages << toQString(browsers[i]);
+    return languages;
+}
+
+// In the page's own pixels, of which the browser's device pixel ratio makes a device pixel.
+void fitToThePage(QSize clientSize)
+{
+    const val window = val::global("window");
+    const double ratio = window["devicePixelRatio"].as<double>();
+    const QSize page(int(window["innerWidth"].as<double>() * ratio),
+                     int(window["innerHeight"].as<double>() * ratio));
+    int factor = std::max(1, int(ratio));
+    while (factor > 1 && (clientSize.width() * factor > page.width() ||
+                          clientSize.height() * factor > page.height()))
+        --factor;
+    if (factor != ratio)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor / ratio, 'g', 17));
+    // Whole pixels of the page, as many as the window needs at least.
+    val style = canvas()["style"];
+    style.set("width", std::to_string(std::ceil(clientSize.width() * factor / ratio)) + "px");
+    style.set("height", std::to_string(std::ceil(clientSize.height() * factor / ratio)) + "px");
+}
+
+// The page speaks the player's language, says in it that the game has ended, and draws
+// Japanese and Chinese with the font it fetched for them.
+void setUp(QApplication&)
+{
+    const QString language = playersTranslation().language().replace('_', '-');
+    val::global("document")["documentElement"].set("lang", language.toStdString());
+    const val font = val::module_property("trundlexFont");
+    if (font.isUndefined())
+        return;
+    const std::vector<char> bytes =
+        emscripten::convertJSArrayToNumberVector<char>(val::global("Uint8Array").new_(font));
+    QFontDatabase::addApplicationFontFromData(QByteArray(bytes.data(), qsizetype(bytes.size())));
+}
+
+QIcon windowIcon()
+{
+    return {};
+}
+
+// A browser sends a key-up only when the key goes up.
+bool isPhysicalRelease(const QKeyEvent& release)
+{
+    return !release.isAutoRepeat();
+}
+
+bool compositorScales()
+{
+    return false;
+}
+
+// Windows have no frames in the page.
+QSize frameSize(const QScreen&)
+{
+    return {};
+}
+
+HandOver::Policy handOverPolicy()
+{
+    return HandOver::Policy::HideAtOnce;
+}
+
+void place(QWidget& window)
+{
+    // The frame alone: a title hint, which a window has by default, still draws a title bar.
+    if (!window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    const QRect room = window.screen()->geometry();
+    window.move(room.x() + (room.width() - window.width()) / 2,
+                room.y() + (room.height() - window.height()) / 2);
+}
+
+// The page can close no tab: it says the game has ended, with a way to play again.
+void endProgram()
+{
+    val::global("quilloryEnded")(translated(NC_("Quillory", "The game has ended.")).toStdString(),
+                                 translated(NC_("Quillory", "Play again")).toStdString());
 }
 
 #else

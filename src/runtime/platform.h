@@ -9,9 +9,10 @@ class QApplication;
 class QIcon;
 class QKeyEvent;
 class QScreen;
+class QWidget;
 
-// What differs between the desktops the game runs on, X11, Wayland and Windows: the one
-// place that asks which it is.
+// What differs between the platforms the game runs on, X11, Wayland, Windows and the browser:
+// the one place that asks which it is.
 namespace rt::platform {
 
 // Before anything is printed. A Windows program of the window subsystem has no console,
@@ -22,9 +23,23 @@ void useParentConsole();
 // "pt-BR"); none where the player asks for no translation.
 QStringList preferredLanguages();
 
+// Before the application exists, in the browser: the scale of the game's windows, the largest
+// whole factor, at most the browser's device pixel ratio and never below 1, at which a window
+// of the client size given in pixels fits the page; and the room the page gives the windows,
+// as large as that window. Desktops tell Qt their scale themselves.
+void fitToThePage(QSize clientSize);
+
 // Before the first screen: what the platform's fonts and keyboard need, and the ties to
-// the desktop's entry for the program.
+// the desktop's entry for the program, or to the page in the browser.
 void setUp(QApplication& app);
+
+// Where and how a window stands as it is shown: framed where the desktop puts it, or, in the
+// browser, without a frame in the middle of the page's room.
+void place(QWidget& window);
+
+// How the game ends: the application quits, or, in the browser, which keeps a page open,
+// leaves a page that says so.
+void endProgram();
 
 // The program's icon for its windows' title bars.
 QIcon windowIcon();

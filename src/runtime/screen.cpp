@@ -1,6 +1,7 @@
 #include "runtime/screen.h"
 
 #include "runtime/accessibility.h"
+#include "runtime/platform.h"
 #include "runtime/widgets.h"
 
 #include <QPushButton>
@@ -134,7 +135,10 @@ void Screen::present()
     // A window the player minimised is still visible to Qt, so show() alone leaves it
     // off the screen; taking back only that state keeps it maximised if it was.
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
+    platform::place(*window_);
+    // At its design's size: show() would make it fill the screen where Qt shows every window so,
+    // as in the browser.
+    window_->setVisible(true);
     window_->raise();
     window_->activateWindow();
     if (!shownBefore_) {

@@ -258,5 +258,13 @@
             <numerusform>%n Sekunden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>Das Spiel ist zu Ende.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Noch einmal spielen</translation>
+    </message>
 </context>
 </TS>

@@ -258,5 +258,13 @@
             <numerusform>%n segundos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>La partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue « %1 ».</translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valeur inattendue après « %1 ».</translation>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>This game is based upon the adventure of &quot;Tiblo The Stuck Snail&quot; and you must help him out with the use of the arrow keys. </source>
-        <translation>Ce jeu raconte l’aventure de « Tiblo, l’escargot coincé », et tu dois l’aider à s’en sortir avec les touches fléchées.</translation>
+        <translation>Ce jeu raconte l’aventure de «&#xa0;Tiblo, l’escargot coincé&#xa0;», et tu dois l’aider à s’en sortir avec les touches fléchées.</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>REMEMBER TIBLOS LIFE IS IN YOUR HANDS!!!</source>
-        <translation>N’OUBLIE PAS : LA VIE DE TIBLO EST ENTRE TES MAINS !!!</translation>
+        <translation>N’OUBLIE PAS&#xa0;: LA VIE DE TIBLO EST ENTRE TES MAINS&#x202f;!!!</translation>
     </message>
     <message>
         <source>Maze - About</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>YOU WON</source>
-        <translation>GAGNÉ !</translation>
+        <translation>GAGNÉ&#x202f;!</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>YOU LOST</source>
-        <translation>PERDU !</translation>
+        <translation>PERDU&#x202f;!</translation>
     </message>
     <message>
         <source>© 2026 The Trundlex developers</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>no display can be reached; start the game from a desktop session, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland). Qt reported:</source>
-        <translation>aucun écran n’est accessible ; lance le jeu depuis une session de bureau, ou définis DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland). Qt a signalé :</translation>
+        <translation>aucun écran n’est accessible&#x202f;; lance le jeu depuis une session de bureau, ou définis DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland). Qt a signalé&#xa0;:</translation>
     </message>
     <message>
         <source>Steer Tiblo the snail out of a maze before time runs out.</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Up</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Open: %1.</source>
-        <translation>Libre : %1.</translation>
+        <translation>Libre&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Wall.</source>
@@ -257,6 +257,14 @@
             <numerusform>%n seconde.</numerusform>
             <numerusform>%n secondes.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>La partie est terminée.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
     </message>
 </context>
 </TS>

@@ -258,5 +258,13 @@
             <numerusform>%n secondi.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>La partita è finita.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Gioca ancora</translation>
+    </message>
 </context>
 </TS>

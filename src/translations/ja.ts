@@ -256,5 +256,13 @@
             <numerusform>残り %n 秒。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>ゲームは終わりました。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>もう一度遊ぶ</translation>
+    </message>
 </context>
 </TS>

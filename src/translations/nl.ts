@@ -258,5 +258,13 @@
             <numerusform>%n seconden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>Het spel is afgelopen.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Opnieuw spelen</translation>
+    </message>
 </context>
 </TS>

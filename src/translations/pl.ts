@@ -260,5 +260,13 @@
             <numerusform>%n sekund.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>Gra się zakończyła.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Zagraj jeszcze raz</translation>
+    </message>
 </context>
 </TS>

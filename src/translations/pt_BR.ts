@@ -258,5 +258,13 @@
             <numerusform>%n segundos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>O jogo terminou.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jogar de novo</translation>
+    </message>
 </context>
 </TS>

@@ -260,5 +260,13 @@
             <numerusform>%n секунд.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>Игра окончена.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Играть снова</translation>
+    </message>
 </context>
 </TS>

@@ -256,5 +256,13 @@
             <numerusform>还剩 %n 秒。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The game has ended.</source>
+        <translation>游戏已结束。</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>再玩一次</translation>
+    </message>
 </context>
 </TS>
