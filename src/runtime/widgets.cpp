@@ -1,5 +1,6 @@
 #include "runtime/widgets.h"
 
+#include "runtime/arrow_keys.h"
 #include "runtime/colours_and_fonts.h"
 #include "runtime/control.h"
 #include "runtime/key_codes.h"
@@ -13,6 +14,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace rt {
 
@@ -64,6 +69,24 @@ void ControlView::paintEvent(QPaintEvent*)
     }
 }
 
+namespace {
+
+// The arrow key whose way a swipe goes, where it goes farther along than across, and a few
+// pixels at least; 0 where it is no swipe.
+int arrowAlong(QPointF way)
+{
+    constexpr qreal shortest = 8; // pixels of the design: more of the screen's at a factor
+    const qreal across = std::abs(way.x());
+    const qreal down = std::abs(way.y());
+    if (std::max(across, down) < shortest || across == down)
+        return 0;
+    if (across > down)
+        return way.x() < 0 ? keyLeft : keyRight;
+    return way.y() < 0 ? keyUp : keyDown;
+}
+
+} // namespace
+
 FormWindow::FormWindow(const ScreenDesign& design)
     : design_(design)
 {
@@ -75,19 +98,45 @@ FormWindow::FormWindow(const ScreenDesign& design)
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease)
-        deliverKeyUp(watched, *static_cast<QKeyEvent*>(event));
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        if (const auto& key = *static_cast<QKeyEvent*>(event); platform::isPhysicalRelease(key))
+            releaseKey(watched, virtualKey(key), shiftState(key));
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        followSwipe(*static_cast<QMouseEvent*>(event));
+        break;
+    default:
+        break;
+    }
     return false;
 }
 
-void FormWindow::deliverKeyUp(QObject* watched, const QKeyEvent& key)
+// A key event travels from the focus widget up to the window: act on its first stop only.
+void FormWindow::releaseKey(QObject* watched, int keyCode, int shift)
 {
-    // A key event travels from the focus widget up to the window: act on its first stop only.
-    QWidget* firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (!onKeyUp || !platform::isPhysicalRelease(key) || watched != firstStop ||
-        (!design_.keyPreview && watched != this))
+    if (onKeyUp && watched == keyboardFocus() && (design_.keyPreview || watched == this))
+        onKeyUp(keyCode, shift);
+}
+
+QWidget* FormWindow::keyboardFocus()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget() : this;
+}
+
+// Touch and pens reach the window as the mouse, the first finger or the pen's tip as its left
+// button. The same press may reach the window again on its way up from a control.
+void FormWindow::followSwipe(const QMouseEvent& mouse)
+{
+    if (mouse.button() != Qt::LeftButton)
         return;
-    onKeyUp(virtualKey(key), shiftState(key));
+    if (mouse.type() != QEvent::MouseButtonRelease)
+        swipeFrom_ = mouse.globalPosition();
+    else if (swipeFrom_)
+        if (const int key = arrowAlong(mouse.globalPosition() - *std::exchange(swipeFrom_, {})))
+            releaseKey(keyboardFocus(), key, 0);
 }
 
 void FormWindow::paintEvent(QPaintEvent*)

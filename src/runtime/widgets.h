@@ -9,8 +9,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
-class QKeyEvent;
+class QMouseEvent;
 
 namespace rt {
 
@@ -32,8 +33,9 @@ private:
 };
 
 // A screen's top-level window. With key preview it sees each physical key release
-// once, before the control that has the focus. Once hidden it gives back its native
-// window and its pixels until it is shown again.
+// once, before the control that has the focus; a swipe across it is the release of the
+// arrow key of its way. Once hidden it gives back its native window and its pixels until it
+// is shown again.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(const ScreenDesign& design);
@@ -54,9 +56,13 @@ protected:
     void hideEvent(QHideEvent*) override;
 
 private:
-    void deliverKeyUp(QObject* watched, const QKeyEvent& key);
+    void releaseKey(QObject* watched, int keyCode, int shift);
+    QWidget* keyboardFocus();
+    void followSwipe(const QMouseEvent& mouse);
 
     const ScreenDesign& design_;
+    // Where the finger, the pen or the mouse went down, until it goes up.
+    std::optional<QPointF> swipeFrom_;
 };
 
 } // namespace rt

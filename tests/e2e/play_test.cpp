@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 using support::Window;
@@ -420,8 +421,11 @@ class PlayTest : public QObject {
     }
 
     // Leads the snail of a fresh level 1 to the exit, one release at a time, watching it
-    // arrive on every cell it passes; the last release carries it on into the exit.
-    Window walkToTheExit(const Window& level, const Screen& arrival = won)
+    // arrive on every cell it passes; the last release carries it on into the exit. Each
+    // step is the key's release, or what release makes of the key and its way.
+    using Release = std::function<bool(const QString& key, QPoint way)>;
+    Window walkToTheExit(const Window& level, const Screen& arrival = won,
+                         const Release& release = {})
     {
         QPoint snail = snailStart;
         const QStringList route = winningRoute();
@@ -432,7 +436,7 @@ class PlayTest : public QObject {
                                      : key == "Down" ? QPoint(0, 1)
                                                      : QPoint(1, 0);
             snail += (step == route.size() - 1 ? 2 : 1) * 33 * direction;
-            if (!desktop->type({key}))
+            if (!(release ? release(key, direction) : desktop->type({key})))
                 return {};
             const QString faults = missingLooks(level, {{Paint::Snail, snailAt(snail)}});
             if (!faults.isEmpty()) {
@@ -738,6 +742,21 @@ private slots:
                  QString());
 
         QVERIFY(desktop->close(first));
+        expectCleanEnd();
+    }
+
+    // A drag of the mouse across the maze is the arrow key of its way.
+    void dragsPlayLevelOne()
+    {
+        QVERIFY(!startAndReachMenu().id.isEmpty());
+        const Window level = pressToReach({"alt+1"}, level1);
+        QVERIFY(!level.id.isEmpty());
+        const QPoint middle = QPoint(240, 200) * scale;
+        const Window result = walkToTheExit(level, won, [&](const QString&, QPoint way) {
+            return desktop->drag(current(level), middle, middle + 40 * scale * way);
+        });
+        QVERIFY(!result.id.isEmpty());
+        QVERIFY(desktop->type({"alt+e"}));
         expectCleanEnd();
     }
 

@@ -1,4 +1,5 @@
 #include "core/maze_grid.h"
+#include "support/events.h"
 #include "support/game.h"
 #include "support/languages.h"
 #include "support/screen_reader.h"
@@ -185,6 +186,49 @@ private slots:
         game->control(screen, "cmdMenu").click();
         game->control("frmLevel", "cmdLevel1", 0).click();
         QCOMPARE(heard(), "Level 1, 1 second. Open: left.");
+    }
+
+    // A swipe of a finger or a drag of the mouse across the maze is the arrow of its way, from
+    // wherever the snail stands after the first steps of the winning way; one too short, as a
+    // click, or as far across as along, is none.
+    void swipesAreArrows_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QPoint>("way");
+        QTest::addColumn<QPoint>("cell");
+        QTest::newRow("left") << 0 << QPoint(-60, 0) << QPoint(13, 1);
+        QTest::newRow("right") << 6 << QPoint(60, 0) << QPoint(9, 1);
+        QTest::newRow("down") << 6 << QPoint(0, 60) << QPoint(8, 2);
+        QTest::newRow("up") << 7 << QPoint(0, -60) << QPoint(8, 1);
+        QTest::newRow("into a wall") << 0 << QPoint(0, -60) << QPoint(14, 1);
+        QTest::newRow("into the exit") << 20 << QPoint(-60, 0) << QPoint(0, 1);
+        QTest::newRow("too short") << 0 << QPoint(-7, 0) << QPoint(14, 1);
+        QTest::newRow("as far across as along") << 6 << QPoint(-40, 40) << QPoint(8, 1);
+    }
+
+    void swipesAreArrows()
+    {
+        QFETCH(int, steps);
+        QFETCH(QPoint, way);
+        QFETCH(QPoint, cell);
+        for (auto pointer : {support::Pointer::Finger, support::Pointer::Mouse}) {
+            init();
+            play(std::vector<Qt::Key>(winningWay.begin(), winningWay.begin() + steps));
+            QWidget* window = game->screen(screen).window();
+            const QPoint middle = window->rect().center();
+            support::swipe(window, middle, middle + way, pointer);
+            QCOMPARE(spritePosition(), spriteAt(cell.x(), cell.y()));
+            QCOMPARE(game->isVisible("frmWon"), cell == QPoint(0, 1));
+        }
+    }
+
+    void aTapPressesAButton()
+    {
+        QWidget* window = game->screen(screen).window();
+        const QPoint onMenu = game->control(screen, "cmdMenu").widget()->geometry().center();
+        support::swipe(window, onMenu, onMenu, support::Pointer::Finger);
+        QVERIFY(game->isVisible("frmLevel"));
+        QVERIFY(!game->isVisible(screen));
     }
 
     void winAgainAfterAWin()

@@ -147,6 +147,15 @@ bool XInputDesktop::click(const Window& window, QPoint at)
                     "0.1", "click", "1"});
 }
 
+bool XInputDesktop::drag(const Window& window, QPoint from, QPoint to)
+{
+    const QPoint start = window.clientArea.topLeft() + from;
+    const QPoint end = window.clientArea.topLeft() + to;
+    return xdotool({"mousemove", QString::number(start.x()), QString::number(start.y()), "sleep",
+                    "0.1", "mousedown", "1", "mousemove", QString::number(end.x()),
+                    QString::number(end.y()), "mouseup", "1"});
+}
+
 std::unique_ptr<Desktop> openDesktop()
 {
     const QString desktop = qEnvironmentVariable("TRUNDLEX_DESKTOP", "x11");

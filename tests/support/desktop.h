@@ -43,6 +43,8 @@ public:
     virtual bool hold(const QString& key, int milliseconds) = 0;
     // Clicks a point of the client area; false where the desktop has no pointer.
     virtual bool click(const Window& window, QPoint at) = 0;
+    // Drags the mouse from one point of the client area to another, its button held.
+    virtual bool drag(const Window& /*window*/, QPoint /*from*/, QPoint /*to*/) { return false; }
     // As the close button of the window's frame does.
     virtual bool close(const Window& window) = 0;
     // Moves and sizes the client area; false where the compositor places windows itself.
@@ -60,6 +62,7 @@ public:
     bool type(const QStringList& keys) override;
     bool hold(const QString& key, int milliseconds) override;
     bool click(const Window& window, QPoint at) override;
+    bool drag(const Window& window, QPoint from, QPoint to) override;
 };
 
 // The desktop TRUNDLEX_DESKTOP names: "x11" (the default), "sway", "weston" or "wine".

@@ -66,4 +66,19 @@ void hold(Qt::Key key, int repeats)
     }
 }
 
+void swipe(QWidget* window, QPoint from, QPoint to, Pointer pointer)
+{
+    if (pointer == Pointer::Finger) {
+        static QPointingDevice* const screen = QTest::createTouchDevice();
+        QTest::touchEvent(window, screen).press(0, from, window);
+        QTest::touchEvent(window, screen).move(0, to, window);
+        QTest::touchEvent(window, screen).release(0, to, window);
+    } else {
+        QWidget* under = window->childAt(from) ? window->childAt(from) : window;
+        QTest::mousePress(under, Qt::LeftButton, {}, under->mapFrom(window, from));
+        QTest::mouseRelease(under, Qt::LeftButton, {}, under->mapFrom(window, to));
+    }
+    settle();
+}
+
 } // namespace support

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <Qt>
+
+class QWidget;
 
 // The player's keys as the program under test gets them, and time for its events.
 namespace support {
@@ -18,5 +21,9 @@ void release(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
 void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Holds the key down while it repeats the given number of times; it stays down.
 void hold(Qt::Key key, int repeats);
+
+// A finger or the mouse goes down on the window and up again, at points of the window.
+enum class Pointer { Finger, Mouse };
+void swipe(QWidget* window, QPoint from, QPoint to, Pointer pointer);
 
 } // namespace support

@@ -16,11 +16,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,11 +68,30 @@ void measureCountdowns(rt::Registry& registry)
     }
 }
 
-// Releases Left and Right in turn, so the snail steps back and forth, and times each
-// release until the window has brought the snail's new place to the screen. Moving an
-// opaque box may just copy its pixels, so the window's update, not a paint of the box,
-// marks the end.
-void measureKeyToRepaint(rt::Registry& registry, int releases)
+// A step left, or right, as the player takes one: the release of an arrow key, or a swipe
+// across the maze's window.
+using Step = std::function<void(QWidget* window, bool left)>;
+
+void releaseArrow(QWidget* window, bool left)
+{
+    QKeyEvent release(QEvent::KeyRelease, left ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &release);
+}
+
+// As the window system delivers a finger, a pen or the mouse.
+void swipe(QWidget* window, bool left)
+{
+    const QPoint from = window->rect().center();
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + QPoint(left ? -40 : 40, 0));
+}
+
+// Steps left and right in turn, so the snail goes back and forth, and times each step until
+// the window has brought the snail's new place to the screen. Moving an opaque box may just
+// copy its pixels, so the window's update, not a paint of the box, marks the end. Reports
+// under the name given.
+void measureStepToRepaint(rt::Registry& registry, int steps, const std::string& name,
+                          const Step& step)
 {
     QWidget* window = bench::showScreen(registry, "frmMaze1").window();
     int updates = 0;
@@ -90,24 +111,21 @@ void measureKeyToRepaint(rt::Registry& registry, int releases)
 
     int withoutUpdate = 0;
     std::vector<double> micros;
-    micros.reserve(std::size_t(releases));
+    micros.reserve(std::size_t(steps));
     QElapsedTimer clock;
-    for (int i = 0; i < releases; ++i) {
-        const Qt::Key key = i % 2 == 0 ? Qt::Key_Left : Qt::Key_Right;
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    for (int i = 0; i < steps; ++i) {
         const int updatesBefore = updates;
         clock.start();
-        QApplication::sendEvent(target, &release);
+        step(window, i % 2 == 0);
         QCoreApplication::processEvents();
         micros.push_back(double(clock.nsecsElapsed()) / 1000);
         withoutUpdate += updates == updatesBefore;
     }
     std::ranges::sort(micros);
-    bench::report("key_release_median_ms", micros[micros.size() / 2] / 1000);
-    bench::report("key_release_p99_ms", micros[micros.size() * 99 / 100] / 1000);
-    bench::report("key_release_worst_ms", micros.back() / 1000);
-    bench::report("key_releases_without_update", withoutUpdate);
+    bench::report(name + "_median_ms", micros[micros.size() / 2] / 1000);
+    bench::report(name + "_p99_ms", micros[micros.size() * 99 / 100] / 1000);
+    bench::report(name + "_worst_ms", micros.back() / 1000);
+    bench::report(name + "s_without_update", withoutUpdate);
 }
 
 } // namespace
@@ -116,10 +134,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     rt::setUpApplication(app);
-    {
+    for (const auto& [name, step] :
+         {std::pair<std::string, Step>{"gesture", swipe}, {"key_release", releaseArrow}}) {
         rt::Registry registry([] {}, rt::platform::handOverPolicy());
         screens::addAll(registry);
-        measureKeyToRepaint(registry, 10000);
+        measureStepToRepaint(registry, 10000, name, step);
     }
     rt::Registry registry([] {}, rt::platform::handOverPolicy());
     screens::addAll(registry);

@@ -302,6 +302,10 @@ std::vector<Row> mazePlay()
         {"key release to repaint, worst", reading(game, "key_release_worst_ms"), std::nullopt, "ms",
          "-", std::nullopt},
         {"key releases that brought no repaint", silent, std::nullopt, "", "none", silent == 0},
+        {"swipe to repaint, median of 10,000", reading(game, "gesture_median_ms"), std::nullopt,
+         "ms", "under 0.5 ms", reading(game, "gesture_median_ms") < 0.5},
+        {"swipes that brought no repaint", reading(game, "gestures_without_update"), std::nullopt,
+         "", "none", reading(game, "gestures_without_update") == 0},
     };
     for (int seconds : {30, 20, 10}) {
         const double off = reading(game, "countdown_" + std::to_string(seconds) + "s_off_ms");
