@@ -18,6 +18,29 @@
     show(notice);
   };
 
+  // The canvas in the middle of the page, or at the top left of a smaller one, on whole pixels
+  // of the screen, so that no picture pixel falls between two.
+  const centre = () => {
+    const { width, height } = canvas.getBoundingClientRect();
+    const at = (room, size) =>
+      `${Math.max(0, Math.floor((room - size) / 2 * devicePixelRatio)) / devicePixelRatio}px`;
+    canvas.style.left = at(innerWidth, width);
+    canvas.style.top = at(innerHeight, height);
+  };
+  new ResizeObserver(centre).observe(canvas);
+  addEventListener("resize", centre);
+
+  // What the game says, for a screen reader: news at once, the rest in turn. Each line a
+  // paragraph, new each time, so that the same words are said again.
+  window.quillorySays = (text, news) => {
+    const lines = text.split("\n").map((line) => {
+      const paragraph = document.createElement("p");
+      paragraph.textContent = line;
+      return paragraph;
+    });
+    document.getElementById(news ? "news" : "said").replaceChildren(...lines);
+  };
+
   // The game says the words, in the player's language, as it ends.
   window.quilloryEnded = (ended, again) => {
     document.getElementById("ended-text").textContent = ended;

@@ -1,9 +1,12 @@
 #include "runtime/accessibility.h"
 
+#include "core/texts.h"
 #include "runtime/control.h"
+#include "runtime/platform.h"
 #include "runtime/text.h"
 #include "runtime/widgets.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,17 +21,36 @@ namespace {
 // A screen reader at its usual pace says about fourteen characters a second.
 constexpr qint64 msPerCharacter = 70;
 
-// Whether a screen reader listens, as the platform tells it. While one does, each window of the
-// game says its description as it becomes active, once the focus has come with the activation,
-// so that a screen reader says the description instead of the focused control, which may tell
-// a listener nothing.
+// Where a screen reader hears the game: through Qt's accessibility while the platform tells
+// that one listens; in the browser, to which Qt 6.4 has no bridge, through the page's live
+// region, whether or not one listens. While one may, each window says what it is as it becomes
+// active, once the focus has come with the activation: its description, which takes the place
+// of the focused control's name, which may tell a listener nothing. In the page the game also
+// says what a screen reader says itself of a window: its title and what it shows; and the
+// button the focus moves to.
 class Listening : public QObject, public QAccessible::ActivationObserver {
 public:
-    bool hears(const QWidget* window) const { return active_ && window->isActiveWindow(); }
+    explicit Listening(platform::LiveRegion region)
+        : region_(region)
+    {
+        if (!region)
+            return;
+        qApp->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, &Listening::focusMoved);
+    }
+
+    bool hears(const QWidget* window) const
+    {
+        return (active_ || region_) && window->isActiveWindow();
+    }
+
+    platform::LiveRegion region() const { return region_; }
 
     void accessibilityActiveChanged(bool active) override
     {
         active_ = active;
+        if (region_)
+            return;
         if (active)
             qApp->installEventFilter(this);
         else
@@ -41,16 +63,22 @@ protected:
         if (event->type() != QEvent::WindowActivate)
             return false;
         auto* window = dynamic_cast<FormWindow*>(watched);
-        if (window && window->description && hears(window))
-            QTimer::singleShot(0, window, [window] { say(window, window->description(), {}); });
+        if (window && hears(window))
+            QTimer::singleShot(0, window, [this, window] { introduce(window); });
         return false;
     }
 
 private:
+    void introduce(FormWindow* window) const;
+    void focusMoved(QWidget* from, QWidget* to) const;
+
+    platform::LiveRegion region_;
     bool active_ = false;
 };
 
 Listening* listening = nullptr;
+
+void say(QWidget* window, const QString& text, std::string_view topic);
 
 class AccessibleControl : public QAccessibleWidget {
 public:
@@ -175,6 +203,10 @@ public:
             utterance += (utterance.isEmpty() ? "" : " ") + said.sentence;
             said.heardAt = now + utterance.size() * msPerCharacter;
         }
+        if (const platform::LiveRegion region = listening->region()) {
+            region(utterance, role() == QAccessible::AlertMessage);
+            return;
+        }
 
         std::swap(lines_[0], lines_[1]);
         lines_[0]->current = false;
@@ -234,12 +266,57 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
     }
 }
 
+void say(QWidget* window, const QString& text, std::string_view topic)
+{
+    static_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(window))->say(text, topic);
+}
+
+// The name a screen reader gives the control, and its role where it is a button.
+QString named(QWidget* control)
+{
+    const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    //: What a screen reader says of the button the focus comes to: "Level 2, button".
+    return qobject_cast<QAbstractButton*>(control)
+               ? translated(NC_("Quillory", "%1, button")).arg(name)
+               : name;
+}
+
+// In the page, each part a line of its own.
+void Listening::introduce(FormWindow* window) const
+{
+    if (!region_) {
+        if (window->description)
+            say(window, spoken(window->description()), {});
+        return;
+    }
+    QStringList heard{window->windowTitle()};
+    if (window->description) {
+        heard << spoken(window->description());
+    } else if (window->design().readAs == ReadAs::Window) {
+        if (QWidget* focus = window->focusWidget())
+            heard << named(focus);
+    } else {
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window);
+        for (int i = 0; i < shown->childCount(); ++i) {
+            if (shown->child(i)->role() == QAccessible::StaticText)
+                heard << shown->child(i)->text(QAccessible::Name);
+        }
+    }
+    say(window, heard.join('\n'), {});
+}
+
+void Listening::focusMoved(QWidget* from, QWidget* to) const
+{
+    if (from && to && from->window() == to->window() && hears(to->window()))
+        say(to->window(), named(to), "focus");
+}
+
 } // namespace
 
 void makeControlsAccessible()
 {
     QAccessible::installFactory(accessibleControl);
-    static Listening observer;
+    static Listening observer(platform::liveRegion());
     listening = &observer;
     listening->accessibilityActiveChanged(QAccessible::isActive());
     QAccessible::installActivationObserver(listening);
@@ -248,8 +325,7 @@ void makeControlsAccessible()
 void say(QWidget* window, const Sentence& sentence, std::string_view topic)
 {
     if (listening && listening->hears(window))
-        static_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(window))
-            ->say(spoken(sentence), topic);
+        say(window, spoken(sentence), topic);
 }
 
 } // namespace rt

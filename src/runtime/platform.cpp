@@ -37,7 +37,8 @@ namespace rt::platform {
 
 #ifndef Q_OS_WASM
 
-// Desktops place the windows, and the program ends with its last.
+// Desktops place the windows, the program ends with its last, and screen readers follow Qt's
+// accessibility.
 void fitToThePage(QSize) {}
 
 void place(QWidget&) {}
@@ -45,6 +46,11 @@ void place(QWidget&) {}
 void endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+LiveRegion liveRegion()
+{
+    return nullptr;
 }
 
 #endif
@@ -183,6 +189,14 @@ void fitToThePage(QSize clientSize)
 // Japanese and Chinese with the font it fetched for them.
 void setUp(QApplication&)
 {
+    // The page moves the canvas, to its middle and as the browser's window changes its size;
+    // Qt's windows stand where they were on the page, and go back into the canvas.
+    QObject::connect(QGuiApplication::primaryScreen(), &QScreen::geometryChanged, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                place(*window);
+        }
+    });
     const QString language = playersTranslation().language().replace('_', '-');
     val::global("document")["documentElement"].set("lang", language.toStdString());
     const val font = val::module_property("trundlexFont");
@@ -228,6 +242,13 @@ void place(QWidget& window)
     const QRect room = window.screen()->geometry();
     window.move(room.x() + (room.width() - window.width()) / 2,
                 room.y() + (room.height() - window.height()) / 2);
+}
+
+LiveRegion liveRegion()
+{
+    return [](const QString& text, bool news) {
+        val::global("quillorySays")(text.toStdString(), news);
+    };
 }
 
 // The page can close no tab: it says the game has ended, with a way to play again.

@@ -59,4 +59,10 @@ QSize frameSize(const QScreen& screen);
 // Whether a window hidden as another screen is shown waits until that one is on the screen.
 HandOver::Policy handOverPolicy();
 
+// Where what the game says goes where no screen reader follows Qt's accessibility, as in the
+// browser, to which Qt 6.4 has no bridge: the page's live region, which says news at once and
+// the rest in turn. None on desktops.
+using LiveRegion = void (*)(const QString& text, bool news);
+LiveRegion liveRegion();
+
 } // namespace rt::platform

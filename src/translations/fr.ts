@@ -266,5 +266,10 @@
         <source>Play again</source>
         <translation>Rejouer</translation>
     </message>
+    <message>
+        <source>%1, button</source>
+        <extracomment>What a screen reader says of the button the focus comes to: &quot;Level 2, button&quot;.</extracomment>
+        <translation>%1, bouton</translation>
+    </message>
 </context>
 </TS>

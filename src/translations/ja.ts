@@ -264,5 +264,10 @@
         <source>Play again</source>
         <translation>もう一度遊ぶ</translation>
     </message>
+    <message>
+        <source>%1, button</source>
+        <extracomment>What a screen reader says of the button the focus comes to: &quot;Level 2, button&quot;.</extracomment>
+        <translation>%1、ボタン</translation>
+    </message>
 </context>
 </TS>

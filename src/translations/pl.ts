@@ -268,5 +268,10 @@
         <source>Play again</source>
         <translation>Zagraj jeszcze raz</translation>
     </message>
+    <message>
+        <source>%1, button</source>
+        <extracomment>What a screen reader says of the button the focus comes to: &quot;Level 2, button&quot;.</extracomment>
+        <translation>%1, przycisk</translation>
+    </message>
 </context>
 </TS>

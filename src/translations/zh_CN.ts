@@ -264,5 +264,10 @@
         <source>Play again</source>
         <translation>再玩一次</translation>
     </message>
+    <message>
+        <source>%1, button</source>
+        <extracomment>What a screen reader says of the button the focus comes to: &quot;Level 2, button&quot;.</extracomment>
+        <translation>%1，按钮</translation>
+    </message>
 </context>
 </TS>

@@ -91,14 +91,24 @@ class Browser:
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
+    def swipe(self, x, y, way):
+        """A finger down on the point, moved along the way and lifted."""
+        touch = lambda kind, *points: self.call(
+            "Input.dispatchTouchEvent", type=kind, touchPoints=[dict(x=x, y=y) for x, y in points])
+        touch("touchStart", (x, y))
+        touch("touchMove", (x + way[0], y + way[1]))
+        touch("touchEnd")
+
     def rect(self, element):
         """Where the element stands on the page: left, top, width, height."""
         return self.evaluate(f"(({{x, y, width, height}}) => [x, y, width, height])"
                              f"(document.getElementById('{element}').getBoundingClientRect())")
 
     def screenshot(self, element):
-        """What the element shows, in the page's pixels."""
+        """What the element shows, in the screen's pixels: cut from the whole page, which the
+        browser does not move by a fraction of a pixel as it does a part of it."""
         x, y, width, height = self.rect(element)
-        shot = self.call("Page.captureScreenshot", format="png", clip=dict(
-            x=x, y=y, width=width, height=height, scale=1))
-        return Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
+        ratio = self.evaluate("devicePixelRatio")
+        shot = self.call("Page.captureScreenshot", format="png")["data"]
+        page = Image.open(io.BytesIO(base64.b64decode(shot))).convert("RGB")
+        return page.crop(tuple(round(edge * ratio) for edge in (x, y, x + width, y + height)))
