@@ -55,3 +55,13 @@ static_qt() {
     touch "$qt/.complete"
     origin="built on this run in $((($(date +%s) - started) / 60)) min, into $qt"
 }
+
+# configure_game FOLDER ARGUMENTS...: configures the game in the folder with the static Qt. A
+# folder configured with another Qt starts afresh, since CMake keeps the Qt it found first.
+configure_game() {
+    folder=$1
+    shift
+    fresh=""
+    grep -qs "^Qt6_DIR:PATH=$qt/" "$folder/CMakeCache.txt" || fresh=--fresh
+    "$qt/bin/qt-cmake" $fresh -S . -B "$folder" -G Ninja "$@"
+}
