@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <iomanip>
@@ -56,22 +57,17 @@ std::string written(double number, std::ios_base::fmtflags notation, int precisi
     return text.str();
 }
 
-// The number written out in full where that is no longer than in scientific notation. A whole
-// number is written exactly, its digits beyond the significant ones too.
+// The number written out in full where that is no longer than in scientific notation, with
+// as many digits after the point as that has significant digits there; a whole number is
+// written exactly, its digits beyond the significant ones too.
 std::string shorterOf(double number, const std::string& scientific)
 {
     const std::size_t e = scientific.find('e');
     const bool negative = number < 0;
-    std::string digits = scientific.substr(negative, e - negative);
-    std::erase(digits, '.');
+    const int digits = int(e - negative) - (scientific.find('.') < e ? 1 : 0);
     const int exponent = std::stoi(scientific.substr(e + 1));
-    std::string plain;
-    if (exponent < 0)
-        plain = (negative ? "-0." : "0.") + std::string(std::size_t(-exponent - 1), '0') + digits;
-    else if (std::size_t(exponent) + 1 >= digits.size())
-        plain = written(number, std::ios_base::fixed, 0);
-    else
-        plain = (negative ? "-" : "") + digits.insert(std::size_t(exponent) + 1, ".");
+    const std::string plain =
+        written(number, std::ios_base::fixed, std::max(0, digits - 1 - exponent));
     return plain.size() <= scientific.size() ? plain : scientific;
 }
 

@@ -69,7 +69,9 @@ private slots:
         QVERIFY(entryFile.open(QIODevice::ReadOnly) && metainfoFile.open(QIODevice::ReadOnly));
         const QString entry = QString::fromUtf8(entryFile.readAll());
         const QString metainfo = QString::fromUtf8(metainfoFile.readAll());
-        const QStringList languages = QDir(TRANSLATIONS).entryList({"*.ts"});
+        // en.ts holds English's plural forms alone.
+        QStringList languages = QDir(TRANSLATIONS).entryList({"*.ts"});
+        languages.removeOne("en.ts");
         QCOMPARE(languages.size(), 10);
         const qsizetype translated = metainfo.count("xml:lang=\"de\"");
         QVERIFY(translated >= 3);
