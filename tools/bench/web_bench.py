@@ -51,6 +51,9 @@ def transfer(site):
 
 def first_frame(address):
     page = browser.Browser("about:blank")
+    # A fresh Chromium goes on with work of its own for a second or so after it starts, which
+    # put half the runs a second later, whichever the page.
+    time.sleep(2)
     page.call("Page.addScriptToEvaluateOnNewDocument", source=FIRST_DRAW)
     page.call("Page.navigate", url=address)
     while not page.evaluate("window.firstDraw"):
